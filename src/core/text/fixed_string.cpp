@@ -1,0 +1,25 @@
+#include "core/text/fixed_string.h"
+
+#include "core/text/code_page.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kalvintera {
+
+std::string ReadFixedString(const std::uint8_t* field, std::size_t capacity)
+{
+    const std::size_t length = std::min<std::size_t>(field[0], capacity);
+    return DecodeCodePage(std::string_view(reinterpret_cast<const char*>(field + 1), length), CodePage::Cp1250);
+}
+
+void WriteFixedString(std::uint8_t* field, std::size_t capacity, std::string_view utf8)
+{
+    std::string bytes = EncodeCodePage(utf8, CodePage::Cp1250);
+    if (bytes.size() > capacity) bytes.resize(capacity);
+    std::memset(field, 0, capacity + 1);
+    field[0] = static_cast<std::uint8_t>(bytes.size());
+    std::memcpy(field + 1, bytes.data(), bytes.size());
+}
+
+} // namespace kalvintera

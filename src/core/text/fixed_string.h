@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kalvintera {
+
+// Length-prefixed text of fixed capacity N as binary records hold it: one length byte,
+// then N bytes of CP1250 of which the first `length` are the text. A field takes N + 1 bytes.
+
+// Reads the field at `field` (N + 1 bytes). A length byte above N is clamped to N.
+std::string ReadFixedString(const std::uint8_t* field, std::size_t capacity);
+
+// Writes `utf8` into the field: converted to CP1250 ('?' for what it cannot hold), cut to
+// N characters, unused bytes zeroed.
+void WriteFixedString(std::uint8_t* field, std::size_t capacity, std::string_view utf8);
+
+} // namespace kalvintera
