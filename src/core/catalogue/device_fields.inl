@@ -10,7 +10,7 @@ void ForEachDeviceField(Record& r, Visitor&& visit)
     visit(DeviceFieldSlot{"NamePl", 0, 50, false}, r.NamePl);
     visit(DeviceFieldSlot{"NameEn", 51, 50, false}, r.NameEn);
     visit(DeviceFieldSlot{"NameDe", 102, 50, false}, r.NameDe);
-    visit(DeviceFieldSlot{"NameRu", 153, 50, false}, r.NameRu);
+    visit(DeviceFieldSlot{"NameRu", 153, 50, false, CodePage::Cp1251}, r.NameRu);
     visit(DeviceFieldSlot{"Reserved204", 204, 50, false}, r.Reserved204);
     visit(DeviceFieldSlot{"Reserved255", 255, 50, false}, r.Reserved255);
     visit(DeviceFieldSlot{"Model", 306, 50, false}, r.Model);

@@ -10,7 +10,7 @@ DeviceRecord DecodeDeviceRecord(const std::uint8_t* bytes)
 {
     DeviceRecord record;
     ForEachDeviceField(record, [bytes](const DeviceFieldSlot& slot, std::string& text) {
-        text = ReadFixedString(bytes + slot.offset, slot.capacity);
+        text = ReadFixedString(bytes + slot.offset, slot.capacity, slot.code_page);
     });
     return record;
 }
@@ -19,7 +19,7 @@ void EncodeDeviceRecord(const DeviceRecord& record, std::uint8_t* bytes)
 {
     std::memset(bytes, 0, kDeviceRecordSize);
     ForEachDeviceField(record, [bytes](const DeviceFieldSlot& slot, const std::string& text) {
-        WriteFixedString(bytes + slot.offset, slot.capacity, text);
+        WriteFixedString(bytes + slot.offset, slot.capacity, text, slot.code_page);
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/code_page.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -49,6 +51,9 @@ struct DeviceFieldSlot {
     std::size_t offset;       // of the length byte
     std::size_t capacity;     // N of string[N]
     bool numeric;             // its decimal separator is normalised at load
+    // Records are CP1250, but Cyrillic does not exist there: the Russian name is kept in
+    // CP1251, the code page of the Russian texts, so it survives the file.
+    CodePage code_page = CodePage::Cp1250;
 };
 
 // Calls visit(slot, text) for every field of the record in layout order; the one
