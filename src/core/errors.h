@@ -31,4 +31,11 @@ public:
     using KalvinteraError::KalvinteraError;
 };
 
+// Unusable values in one catalogue record. Searches leave that record out and report it
+// instead of failing as a whole.
+class RecordDataError : public DataError {
+public:
+    using DataError::DataError;
+};
+
 } // namespace kalvintera

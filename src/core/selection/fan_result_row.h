@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/catalogue/device_record.h"
+#include "core/selection/fan_search.h"
+#include "core/shell/units.h"
+#include "core/text/number_format.h"
+
+#include <string>
+
+namespace kalvintera {
+
+// The ten texts one fan result shows, column by column.
+struct FanResultRow {
+    std::string model;
+    std::string voltage;
+    std::string motor_power;
+    std::string current;
+    std::string max_flow;
+    std::string speed;
+    std::string sound;
+    std::string mass;
+    std::string efficiency_pct;
+    std::string power_w;
+};
+
+struct FanRowOptions {
+    bool advanced = false;
+    std::string voltage = "---"; // the search's voltage choice
+    FlowUnit flow_unit = FlowUnit::CubicMetresPerHour;
+};
+
+// Supply voltage and current texts of a record as the result row shows them: the chosen
+// supply in advanced mode, otherwise every supply the record lists, joined by "/".
+struct SupplyTexts {
+    std::string voltage;
+    std::string current;
+};
+SupplyTexts ResultSupplyTexts(const DeviceRecord& record, const FanRowOptions& options);
+
+// Efficiency ×100 and power to one decimal (halves to even); the power of a candidate
+// whose efficiency is zero or less cannot be computed and stays empty.
+FanResultRow MakeFanResultRow(const DeviceRecord& record, const SelectionResult& result, const FanRowOptions& options,
+                              NumberFormat format);
+
+} // namespace kalvintera

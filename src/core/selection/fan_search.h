@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/catalogue/device_table.h"
+#include "core/selection/duty_point.h"
+#include "core/shell/data_folder.h"
+#include "core/text/number_format.h"
+
+#include <string>
+#include <vector>
+
+namespace kalvintera {
+
+enum class FanKind { Roof, Radial, Duct };
+enum class FanOrdering { LowestPower, HighestEfficiency };
+enum class DischargeFilter { Any, Horizontal, Vertical };
+
+struct FanExecutions {
+    bool heat40 = false; // marks the order line only; never filters
+    bool heat60 = false;
+    bool chemical = false;
+    bool explosion_proof = false;
+    bool two_speed = false;
+};
+
+// What the "Wentylatory" tab holds at the moment of the search.
+struct FanSearchCriteria {
+    DutyPoint duty;
+    FanOrdering ordering = FanOrdering::LowestPower;
+    FanKind kind = FanKind::Roof;
+    bool standard = true;
+    bool advanced = false;
+    // Advanced mode only:
+    std::string voltage = "---";   // "230" and "400" filter; anything else does not
+    std::string series;            // empty or "---": no series filter
+    std::string max_power_kw;      // empty: no limit
+    std::string max_sound_dba;     // empty: no limit
+    DischargeFilter direction = DischargeFilter::Any;
+    FanExecutions executions;
+};
+
+// One candidate: its slot and efficiency and power at the operating point.
+struct SelectionResult {
+    DeviceIndex index = 0;
+    double Efficiency = 0; // fraction
+    double Power = 0;      // W
+};
+
+constexpr int kMaxSelectionResults = 500;
+constexpr int kMessageNoFanFound = 293;
+
+struct FanSearchOutcome {
+    std::vector<SelectionResult> results; // ordered, at most kMaxSelectionResults
+    int message_line = 0;                 // kMessageNoFanFound when nothing passed
+    // Records skipped because their own data is unusable (a flow range that is not a
+    // number or runs backwards, a motor power that does not read); the search goes on
+    // without them and the caller shows these after the results.
+    std::vector<std::string> problems;
+};
+
+// Scans every slot of the table for fans that reach the duty point, filters them by the
+// criteria and orders them. A missing or broken curve file abandons the whole search
+// (its error propagates); a user limit that is not a number throws ConversionError.
+FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, const FanSearchCriteria& criteria,
+                            NumberFormat format);
+
+// The series codes a user can pick: the Model prefixes of the catalogue's fans (the text
+// before the first '-'), in first-seen order.
+std::vector<std::string> FanSeriesCodes(const DeviceTable& table);
+
+} // namespace kalvintera
