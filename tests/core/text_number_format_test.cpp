@@ -63,6 +63,8 @@ TEST(ParseInteger, ReadsWholeNumbersOnly)
     EXPECT_EQ(ParseInteger(" -15"), -15);
     EXPECT_THROW(ParseInteger("1.0"), ConversionError);
     EXPECT_THROW(ParseInteger(""), ConversionError);
+    EXPECT_THROW(ParseInteger("--5"), ConversionError);
+    EXPECT_THROW(ParseInteger("+-5"), ConversionError);
     EXPECT_THROW(ParseInteger("99999999999999999999"), ConversionError);
 }
 

@@ -92,7 +92,7 @@ long long ParseInteger(std::string_view text)
     }
     long long value = 0;
     const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (body.empty() || error != std::errc() || end != body.data() + body.size()) {
+    if (body.empty() || !IsDigit(body.front()) || error != std::errc() || end != body.data() + body.size()) {
         throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
     }
     return negative ? -value : value;

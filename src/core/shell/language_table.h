@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/text/code_page.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvintera {
+
+// The languages of the interface, as the settings file stores them. Any other value
+// selects no language file: the built-in Polish texts stay.
+namespace language_id {
+inline constexpr int kPolish = 1;
+inline constexpr int kEnglish = 2;
+inline constexpr int kGerman = 3;
+inline constexpr int kRussian = 4;
+} // namespace language_id
+
+// The data files of one language, relative to the data folder.
+struct LanguageFiles {
+    std::string_view languageFile;    // "languages/polish.lng"
+    std::string_view treeFile;        // product tree of the "Produkty" tab
+    std::string_view descriptionFile; // company description
+    std::string_view cataloguePrefix; // of the catalogue documents; empty for Polish
+    int menuLine = 0;                 // language line of the language's menu item
+    CodePage codePage = CodePage::Cp1250; // of files that are not UTF-8
+};
+
+// The files of LanguageId 1..4; nothing for any other id.
+std::optional<LanguageFiles> FilesForLanguage(int language);
+
+inline constexpr int kLanguageLines = 1100;
+inline constexpr std::size_t kLanguageLineCharacters = 100;
+
+// The texts of the current language, addressed by line number 1..1100. Starts empty.
+class LanguageTable {
+public:
+    LanguageTable() : lines_(kLanguageLines) {}
+
+    // Entry n; the empty text for a number outside 1..1100.
+    const std::string& line(int n) const;
+
+    // Line k of the file into entry k, cut to 100 characters; entries after the file's
+    // last line keep what an earlier file put there, and lines after the 1100th are
+    // ignored. A file of 0 bytes puts the empty text into entry 1. The file is UTF-8, or
+    // `fallback` when it is not valid UTF-8. FileError naming the file when it cannot be
+    // read; the table is then unchanged.
+    void load(const std::filesystem::path& file, CodePage fallback);
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// A message of the program: entry `line` of the table at the moment it is shown.
+inline const std::string& MessageText(const LanguageTable& table, int line) { return table.line(line); }
+
+} // namespace kalvintera
