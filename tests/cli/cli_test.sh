@@ -1,2 +1,112 @@
 #!/usr/bin/env bash
-echo placeholder
+# The command-line tool as a user and the build run it.
+# Arguments: the kalvintera-cli binary, the sample data folder, a scratch folder.
+set -u
+
+cli=$1
+data=$2
+scratch=$3/cli_test_work
+rm -rf "$scratch"
+mkdir -p "$scratch"
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# expect CODE DESCRIPTION COMMAND...: runs the command with stdout and stderr captured in
+# $scratch/out and $scratch/err and checks its exit code.
+expect() {
+  local code=$1 what=$2
+  shift 2
+  "$@" >"$scratch/out" 2>"$scratch/err"
+  local got=$?
+  if [ "$got" -ne "$code" ]; then
+    fail "$what: exit code $got, expected $code (stderr: $(head -c 300 "$scratch/err"))"
+    return 1
+  fi
+  return 0
+}
+
+stderr_has() {
+  grep -q -- "$2" "$scratch/err" || fail "$1: stderr lacks \"$2\": $(head -c 300 "$scratch/err")"
+}
+
+one_line_stderr() {
+  [ "$(wc -l <"$scratch/err")" -eq 1 ] || fail "$1: stderr is not one line: $(cat "$scratch/err")"
+}
+
+[ -f "$data/urzadzenia.dbx" ] || { echo "FAIL: no sample database in $data" >&2; exit 1; }
+
+# --- Success ---------------------------------------------------------------------------
+
+# The sample catalogue: dump, build the dump, dump again; every step keeps every byte.
+expect 0 "dump of the sample database" "$cli" catalogue dump "$data/urzadzenia.dbx" &&
+  cp "$scratch/out" "$scratch/dump1.txt"
+expect 0 "build from the dump" "$cli" catalogue build "$scratch/dump1.txt" "$scratch/rebuilt.dbx"
+cmp -s "$data/urzadzenia.dbx" "$scratch/rebuilt.dbx" ||
+  fail "the database built from the dump differs from the sample database"
+expect 0 "dump of the rebuilt database" "$cli" catalogue dump "$scratch/rebuilt.dbx" &&
+  cp "$scratch/out" "$scratch/dump2.txt"
+cmp -s "$scratch/dump1.txt" "$scratch/dump2.txt" || fail "the second dump differs from the first"
+grep -q '^Model: TYP HQ$' "$scratch/dump1.txt" || fail "the dump lacks the TYP HQ record"
+grep -q '^NameRu: КРЫШНЫЙ' "$scratch/dump1.txt" || fail "the dump lacks the Cyrillic Russian names"
+
+# Shared option and help.
+expect 0 "--data before the command" "$cli" --data "$data" catalogue dump "$data/urzadzenia.dbx"
+expect 0 "catalogue --help" "$cli" catalogue --help && grep -q "catalogue build" "$scratch/out" ||
+  fail "catalogue --help does not show the usage"
+
+# Language files.
+printf '149\npl: tytuł\nen: title\nde: Titel\nru: заголовок\n' >"$scratch/strings.txt"
+if expect 0 "language build" "$cli" language build "$scratch/strings.txt" "$scratch/lng"; then
+  for name in polish english german russian; do
+    [ "$(wc -l <"$scratch/lng/$name.lng")" -eq 1100 ] || fail "$name.lng does not have 1100 lines"
+  done
+  [ "$(sed -n 149p "$scratch/lng/german.lng")" = $'Titel\r' ] || fail "german.lng line 149 is not Titel CR"
+fi
+
+# --- Data and file errors: exit 1, one line on stderr -----------------------------------
+
+expect 1 "dump of a missing file" "$cli" catalogue dump "$scratch/none.dbx" &&
+  { stderr_has "dump of a missing file" "none.dbx"; one_line_stderr "dump of a missing file"; }
+
+printf 'x' >"$scratch/odd.dbx"
+expect 1 "dump of a damaged file" "$cli" catalogue dump "$scratch/odd.dbx" &&
+  { stderr_has "dump of a damaged file" "2142"; one_line_stderr "dump of a damaged file"; }
+
+printf '[device]\nModel: A\nColour: red\n' >"$scratch/bad.txt"
+expect 1 "build of a bad catalogue text" "$cli" catalogue build "$scratch/bad.txt" "$scratch/bad.dbx" &&
+  { stderr_has "build of a bad catalogue text" "bad.txt, line 3: unknown field \"Colour\"";
+    one_line_stderr "build of a bad catalogue text"; }
+[ -e "$scratch/bad.dbx" ] && fail "a failed build left a database behind"
+
+expect 1 "build from a missing source" "$cli" catalogue build "$scratch/none.txt" "$scratch/x.dbx" &&
+  one_line_stderr "build from a missing source"
+expect 1 "build into a missing folder" "$cli" catalogue build "$scratch/dump1.txt" "$scratch/no/such/x.dbx" &&
+  one_line_stderr "build into a missing folder"
+
+printf '7\npl: tylko polski\n' >"$scratch/bad_strings.txt"
+expect 1 "language build of an incomplete table" "$cli" language build "$scratch/bad_strings.txt" "$scratch/lng2" &&
+  stderr_has "language build of an incomplete table" "has no en text"
+
+# --- Usage errors: exit 2, usage on stderr ----------------------------------------------
+
+expect 2 "no command" "$cli" && stderr_has "no command" "usage:"
+expect 2 "unknown command" "$cli" frobnicate && stderr_has "unknown command" "unknown command"
+expect 2 "catalogue without action" "$cli" catalogue && stderr_has "catalogue without action" "usage:"
+expect 2 "unknown catalogue action" "$cli" catalogue squash x
+expect 2 "build with one path" "$cli" catalogue build "$scratch/dump1.txt" &&
+  stderr_has "build with one path" "expected build SOURCE OUT.dbx"
+expect 2 "dump with two paths" "$cli" catalogue dump a b
+expect 2 "unknown option" "$cli" catalogue dump "$data/urzadzenia.dbx" --colour red &&
+  stderr_has "unknown option" "unknown option --colour"
+expect 2 "--data without its value" "$cli" catalogue dump "$data/urzadzenia.dbx" --data &&
+  stderr_has "--data without its value" "needs a value"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "all command-line checks passed"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "cli/arguments.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvintera::cli {
+
+// A command's result: a header and rows of texts, one per column.
+struct ResultTable {
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+enum class OutputFormat {
+    Table, // aligned columns for people; numeric columns right-aligned
+    Csv,   // header line, then one line per row; cells with a comma, quote or line break quoted
+};
+
+// The option a command lists to let its user choose, and its reading (default: table).
+inline constexpr OptionSpec kFormatOption{"format", "table|csv", "table for people or csv for programs"};
+OutputFormat ReadOutputFormat(const Arguments& arguments);
+
+void WriteResult(std::ostream& out, const ResultTable& result, OutputFormat format);
+
+// One csv cell: as it is, or quoted with inner quotes doubled when it needs quoting.
+std::string CsvCell(std::string_view text);
+
+} // namespace kalvintera::cli
