@@ -5,6 +5,10 @@
 // Every subcommand of the tool, in the order the usage lists them. A new command is a file
 // that defines `const Command k<Name>Command` and one line here.
 #define KALVINTERA_CLI_COMMANDS(COMMAND) \
+    COMMAND(Select)                      \
+    COMMAND(OperatingPoint)              \
+    COMMAND(Cylindrical)                 \
+    COMMAND(Integrated)                  \
     COMMAND(Catalogue)                   \
     COMMAND(Language)
 

@@ -105,6 +105,52 @@ expect 2 "unknown option" "$cli" catalogue dump "$data/urzadzenia.dbx" --colour 
 expect 2 "--data without its value" "$cli" catalogue dump "$data/urzadzenia.dbx" --data &&
   stderr_has "--data without its value" "needs a value"
 
+# --- Searches on the sample data ---------------------------------------------------------
+
+cd "$data" || exit 1
+# The duty point the README shows: several roof fans, lowest power first.
+if expect 0 "select 1200 m3/h at 150 Pa" "$cli" select --flow 1200 --pressure 150 --format csv; then
+  [ "$(head -n 1 "$scratch/out")" = "index,model,voltage,motor_power,current,max_flow,speed,sound,mass,efficiency_pct,power_w" ] ||
+    fail "select csv header: $(head -n 1 "$scratch/out")"
+  [ "$(tail -n +2 "$scratch/out" | wc -l)" -ge 3 ] || fail "select found fewer than 3 roof fans"
+  tail -n +2 "$scratch/out" | cut -d, -f11 | sort -g -c 2>/dev/null || fail "select rows are not in power order"
+  tail -n +2 "$scratch/out" | cut -d, -f2 | grep -qv '^KD' && fail "select listed a fan that is not a roof fan"
+fi
+expect 0 "select by efficiency in m3/s and daPa" "$cli" select --flow 0.3333 --flow-unit m3/s --pressure 15 \
+  --pressure-unit daPa --order efficiency --format csv &&
+  { tail -n +2 "$scratch/out" | cut -d, -f10 | sort -g -r -c || fail "select rows are not in efficiency order"; }
+expect 0 "select of a duct fan in advanced mode" "$cli" select --flow 300 --pressure 50 --kind duct --advanced \
+  --voltage 230 --format csv &&
+  { tail -n +2 "$scratch/out" | cut -d, -f3 | grep -qv '^230$' && fail "advanced 230 V shows another voltage"; }
+expect 0 "select nothing found" "$cli" select --flow 1200 --pressure 5000 &&
+  { stderr_has "select nothing found" "Żaden wentylator"; [ -s "$scratch/out" ] && fail "select printed rows for nothing"; }
+expect 0 "select of flow 0" "$cli" select --flow 0 --pressure 150 && stderr_has "select of flow 0" "wydajność"
+expect 2 "select with a flow that is no number" "$cli" select --flow abc --pressure 150
+expect 2 "select without pressure" "$cli" select --flow 1200
+expect 2 "select with an unknown kind" "$cli" select --flow 1200 --pressure 150 --kind axial
+expect 2 "select with an unknown execution" "$cli" select --flow 1200 --pressure 150 --exec T90
+
+if expect 0 "operating point" "$cli" operating-point --model KDH-355 --flow 0.33333333 --pressure 150 --format csv; then
+  line=$(sed -n 2p "$scratch/out")
+  case "$line" in KDH-355,0.37*) ;; *) fail "operating point line: $line" ;; esac
+fi
+expect 1 "operating point of an unknown type" "$cli" operating-point --model NOPE --flow 0.3 --pressure 150 &&
+  one_line_stderr "operating point of an unknown type"
+
+expect 0 "cylindrical defaults" "$cli" cylindrical --flow 250 --wind 3 --format csv &&
+  { [ "$(tail -n +2 "$scratch/out" | wc -l)" -ge 2 ] || fail "cylindrical found fewer than 2"; }
+expect 0 "integrated defaults" "$cli" integrated --flow 200 --ti 20 --te -20 --wind 0 --height 4 --format csv &&
+  { tail -n +2 "$scratch/out" | cut -d, -f4 | sort -g -c || fail "integrated rows are not by capacity"; }
+expect 0 "integrated stack pressure too high" "$cli" integrated --flow 200 --ti 20 --te -20 --wind 0 --height 6 &&
+  stderr_has "integrated stack pressure too high" "10 Pa"
+
+# A copy of the data folder without a language file: messages show their line numbers.
+mkdir -p "$scratch/bare" && cp "$data/urzadzenia.dbx" "$scratch/bare/"
+expect 0 "message without a language file" "$cli" --data "$scratch/bare" select --flow 1200 --pressure 5000 &&
+  stderr_has "message without a language file" "message 293"
+expect 1 "select without a database" "$cli" --data "$scratch" select --flow 1200 --pressure 150 &&
+  stderr_has "select without a database" "urzadzenia.dbx"
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1
