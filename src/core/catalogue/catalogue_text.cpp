@@ -2,6 +2,7 @@
 
 #include "core/catalogue/device_table.h"
 #include "core/errors.h"
+#include "core/shell/file_io.h"
 #include "core/text/code_page.h"
 
 #include <optional>
@@ -171,14 +172,10 @@ std::vector<DeviceRecord> ParseCatalogueText(std::string_view text)
     records.reserve(kDeviceTableSlots);
     std::optional<OpenRecord> open;
 
-    std::size_t line_number = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++line_number;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::vector<std::string> lines = SplitLines(text);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const std::size_t line_number = index + 1;
+        const std::string_view line = lines[index];
 
         if (!IsValidUtf8(line)) Fail(line_number, "the text is not valid UTF-8");
         if (IsBlankLine(line) || line.front() == '#') continue;

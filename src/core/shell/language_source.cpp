@@ -1,6 +1,7 @@
 #include "core/shell/language_source.h"
 
 #include "core/errors.h"
+#include "core/shell/file_io.h"
 #include "core/shell/language_table.h"
 #include "core/text/code_page.h"
 
@@ -99,14 +100,10 @@ LanguageSource ParseLanguageSource(std::string_view text)
     std::vector<bool> numbers_seen(static_cast<std::size_t>(kLanguageLines) + 1, false);
     std::optional<OpenEntry> entry;
 
-    std::size_t line_number = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++line_number;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::vector<std::string> lines = SplitLines(text);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const std::size_t line_number = index + 1;
+        const std::string_view line = lines[index];
 
         if (!IsValidUtf8(line)) Fail(line_number, "the text is not valid UTF-8");
         const std::string_view trimmed = TrimBlanks(line);
