@@ -1,4 +1,5 @@
-// language build TABLE OUTDIR: the four language files from the language string table.
+// language build TABLE... OUTDIR: the four language files from the language string tables
+// (one per area of the program; a line may stand in one table only).
 
 #include "cli/command_list.h"
 #include "core/errors.h"
@@ -13,14 +14,17 @@ namespace {
 
 int Build(const Arguments& arguments, CommandContext& context)
 {
-    arguments.expectPositional({"build", "TABLE", "OUTDIR"});
-    const std::filesystem::path table = arguments.positional()[1];
-    const std::filesystem::path folder = arguments.positional()[2];
+    const std::vector<std::string>& paths = arguments.positional();
+    if (paths.size() < 3) throw UsageError("expected build TABLE... OUTDIR");
+    const std::filesystem::path folder = paths.back();
     LanguageSource source;
-    try {
-        source = ParseLanguageSource(ReadWholeFile(table));
-    } catch (const DataError& error) {
-        throw DataError(PathText(table) + ", " + error.what());
+    for (std::size_t i = 1; i + 1 < paths.size(); ++i) {
+        const std::filesystem::path table = paths[i];
+        try {
+            MergeLanguageSource(source, ParseLanguageSource(ReadWholeFile(table)));
+        } catch (const DataError& error) {
+            throw DataError(PathText(table) + ", " + error.what());
+        }
     }
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -45,7 +49,7 @@ int Run(const Arguments& arguments, CommandContext& context)
 
 extern const Command kLanguageCommand{
     "language",
-    "language build TABLE OUTDIR      write polish.lng, english.lng, german.lng, russian.lng",
+    "language build TABLE... OUTDIR   write polish.lng, english.lng, german.lng, russian.lng",
     {},
     Run,
 };

@@ -67,6 +67,12 @@ if expect 0 "language build" "$cli" language build "$scratch/strings.txt" "$scra
   [ "$(sed -n 149p "$scratch/lng/german.lng")" = $'Titel\r' ] || fail "german.lng line 149 is not Titel CR"
 fi
 
+printf '150\npl: a\nen: b\nde: c\nru: d\n' >"$scratch/more.txt"
+expect 0 "language build from two tables" "$cli" language build "$scratch/strings.txt" "$scratch/more.txt" "$scratch/lng3" &&
+  { [ "$(sed -n 150p "$scratch/lng3/english.lng")" = $'b\r' ] || fail "english.lng line 150 is not from the second table"; }
+expect 1 "language build with a line in two tables" "$cli" language build "$scratch/strings.txt" "$scratch/strings.txt" \
+  "$scratch/lng4" && stderr_has "language build with a line in two tables" "line 149 is given in two tables"
+
 # --- Data and file errors: exit 1, one line on stderr -----------------------------------
 
 expect 1 "dump of a missing file" "$cli" catalogue dump "$scratch/none.dbx" &&

@@ -97,7 +97,8 @@ LanguageSource ParseLanguageSource(std::string_view text)
 
     LanguageSource source;
     source.texts.resize(static_cast<std::size_t>(kLanguageLines));
-    std::vector<bool> numbers_seen(static_cast<std::size_t>(kLanguageLines) + 1, false);
+    source.given.assign(static_cast<std::size_t>(kLanguageLines), false);
+    std::vector<bool>& numbers_seen = source.given;
     std::optional<OpenEntry> entry;
 
     const std::vector<std::string> lines = SplitLines(text);
@@ -111,10 +112,10 @@ LanguageSource ParseLanguageSource(std::string_view text)
         if (IsNumberLine(trimmed)) {
             if (entry) RequireComplete(*entry);
             const int number = ReadNumber(trimmed, line_number);
-            if (numbers_seen[static_cast<std::size_t>(number)]) {
+            if (numbers_seen[static_cast<std::size_t>(number - 1)]) {
                 Fail(line_number, "language line " + std::to_string(number) + " is given twice");
             }
-            numbers_seen[static_cast<std::size_t>(number)] = true;
+            numbers_seen[static_cast<std::size_t>(number - 1)] = true;
             entry = OpenEntry{number, line_number, {}};
             continue;
         }
@@ -123,6 +124,18 @@ LanguageSource ParseLanguageSource(std::string_view text)
     }
     if (entry) RequireComplete(*entry);
     return source;
+}
+
+void MergeLanguageSource(LanguageSource& whole, const LanguageSource& part)
+{
+    whole.texts.resize(static_cast<std::size_t>(kLanguageLines));
+    whole.given.resize(static_cast<std::size_t>(kLanguageLines), false);
+    for (std::size_t i = 0; i < part.given.size() && i < whole.given.size(); ++i) {
+        if (!part.given[i]) continue;
+        if (whole.given[i]) throw DataError("line " + std::to_string(i + 1) + " is given in two tables");
+        whole.given[i] = true;
+        whole.texts[i] = part.texts[i];
+    }
 }
 
 std::string BuildLanguageFile(const LanguageSource& source, int language)

@@ -26,12 +26,18 @@ inline constexpr std::array<std::string_view, 4> kLanguageSourceKeys = {"pl", "e
 struct LanguageSource {
     // texts[n - 1][k]: language line n in the language of key k.
     std::vector<std::array<std::string, 4>> texts;
+    // given[n - 1]: line n is listed in the table.
+    std::vector<bool> given;
 };
 
 // DataError naming the source line and the reason for a number outside 1..1100 or given
 // twice, an unknown or repeated language key, a missing language, a text too long, a text
 // before the first number, or text that is not UTF-8.
 LanguageSource ParseLanguageSource(std::string_view text);
+
+// Adds the lines of `part` (one table per area of the program) to `whole`. DataError
+// naming the line when both list it.
+void MergeLanguageSource(LanguageSource& whole, const LanguageSource& part);
 
 // The language file of LanguageId `language` (1..4): all 1100 lines, UTF-8, each ending
 // in CR LF. std::out_of_range for another id.
