@@ -1,0 +1,27 @@
+#include "ui/common/error_handler.h"
+
+#include "core/errors.h"
+
+#include <exception>
+
+namespace kalvintera {
+
+ProgramApplication::ProgramApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+void ProgramApplication::runGuarded(const std::function<void()>& action, const Reporter& reporter)
+{
+    try {
+        action();
+    } catch (const std::exception& error) {
+        if (reporter) reporter(QString::fromStdString(error.what()));
+    }
+}
+
+bool ProgramApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    runGuarded([&] { handled = QApplication::notify(receiver, event); }, reporter_);
+    return handled;
+}
+
+} // namespace kalvintera

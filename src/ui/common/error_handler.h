@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+
+namespace kalvintera {
+
+// The general error handler: an error raised inside a user action (a text that is not a
+// number, a file that cannot be read or written) ends that action with a message box,
+// and the program goes on with the state reached so far.
+class ProgramApplication : public QApplication {
+    Q_OBJECT
+public:
+    using Reporter = std::function<void(const QString& message)>;
+
+    ProgramApplication(int& argc, char** argv);
+
+    void setErrorReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Runs `action` the way an event handler runs: errors are reported, not thrown.
+    static void runGuarded(const std::function<void()>& action, const Reporter& reporter);
+
+private:
+    Reporter reporter_;
+};
+
+} // namespace kalvintera

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/windows.h"
+
+#include <memory>
+
+namespace kalvintera {
+
+struct Program;
+
+// Creates every window of the program once, splash first and main window second, and
+// owns them until the end.
+class ProgramWindows {
+public:
+    explicit ProgramWindows(Program& program);
+    ~ProgramWindows();
+
+    Windows& windows() { return windows_; }
+
+    // The splash sequence: reads the database date, the settings and the language, and
+    // fills the windows that show them. False when the device database is missing (the
+    // user has been told; the program ends).
+    bool start();
+
+    // After the splash's progress: the main window comes up.
+    void showMainWindow();
+
+private:
+    Program& program_;
+    Windows windows_;
+    std::vector<std::unique_ptr<QObject>> owned_;
+};
+
+} // namespace kalvintera

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/shell/catalogue_documents.h"
+
+namespace kalvintera {
+
+struct Program;
+
+// Opens the catalogue document in the current language's form with the desktop's viewer,
+// or shows the document's missing-file message.
+void OpenCatalogueDocument(Program& program, const CatalogueDocument& document);
+
+// Opens the program's help file, or tells the user it is missing.
+void OpenHelpFile(Program& program);
+
+inline constexpr const char* kHelpFile = "help/kalvintera.chm";
+inline constexpr int kMissingHelpLine = 157;
+
+} // namespace kalvintera

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QToolButton>
+
+#include <filesystem>
+
+namespace kalvintera {
+
+struct Program;
+
+// A large button of the main window's tabs: an optional picture with a caption of one or
+// two lines underneath. The language file replaces each caption line on its own, so the
+// lines are kept apart and joined for display.
+class PictureButton final : public QToolButton {
+    Q_OBJECT
+public:
+    PictureButton(const QStringList& lines, QWidget* parent = nullptr);
+
+    // Shows the JPEG `relative` of the data folder above the caption; a missing or
+    // unreadable picture leaves the button without one.
+    void showPicture(const Program& program, const QString& relative, QSize size);
+
+    void setCaptionLine(int index, const QString& text);
+    QString captionLine(int index) const { return lines_.value(index); }
+
+private:
+    QStringList lines_;
+};
+
+} // namespace kalvintera
