@@ -37,7 +37,7 @@ NewsWindow::NewsWindow(Program& program, QWidget* parent)
     text_->setObjectName("news");
     text_->setReadOnly(true);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text_->setMinimumSize(560, 360);
+    text_->setMinimumSize(640, 380);
 
     auto* close = new QPushButton("Zamknij");
     close->setObjectName("close");
