@@ -24,29 +24,42 @@
 namespace kalvintera {
 namespace {
 
+constexpr int kFieldWidth = 62; // room for the viscosity's "0,000015"
+
 QString FromUtf8(const std::string& text)
 {
     return QString::fromStdString(text);
 }
 
-QGroupBox* NewGroup(const QString& caption, QWidget* parent)
+QGroupBox* NewGroup(const QString& caption, const QString& name, QWidget* parent)
 {
-    return new QGroupBox(caption, parent);
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+void Tighten(QLayout* layout)
+{
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(4);
 }
 
 } // namespace
 
 SettingsTab::SettingsTab(Program& program, QWidget* parent) : QWidget(parent), program_(program)
 {
-    auto* outer = NewGroup(QStringLiteral("Domyślne parametry doboru"), this);
-    outer->setObjectName(QStringLiteral("selectionDefaults"));
+    auto* outer = NewGroup(QStringLiteral("Domyślne parametry doboru"), QStringLiteral("selectionDefaults"), this);
     texts_.add(68, [outer](const QString& text) { outer->setTitle(text); });
     auto* outer_layout = new QHBoxLayout(outer);
+    outer_layout->setContentsMargins(6, 4, 6, 6);
     outer_layout->addWidget(buildAirGroup());
-    outer_layout->addWidget(buildUnitsGroup(), 0, Qt::AlignTop);
 
+    // The tab has the height of the main window's pages: the groups on the right are
+    // stacked tightly.
     auto* right = new QVBoxLayout;
+    right->setSpacing(4);
     right->addWidget(buildEffectsGroup());
+    right->addWidget(buildUnitsGroup());
     right->addWidget(buildUpdateGroup());
     right->addStretch(1);
 
@@ -58,23 +71,26 @@ SettingsTab::SettingsTab(Program& program, QWidget* parent) : QWidget(parent), p
     showSettings();
 }
 
-SettingsTab::AirField SettingsTab::addAirField(QGridLayout* grid, int row, int line, const QString& caption,
-                                               const QString& unit, int max_length, std::string& setting)
+SettingsTab::AirField SettingsTab::addAirField(QGridLayout* grid, const AirFieldSpec& spec, std::string& setting)
 {
+    const int row = grid->isEmpty() ? 0 : grid->rowCount(); // an empty grid counts one row
+    const int max_length = spec.max_length;
     AirField field;
     field.max_length = max_length;
-    field.box = new QCheckBox(caption);
+    field.box = new QCheckBox(spec.caption);
+    field.box->setObjectName(spec.name + QStringLiteral("Box"));
     field.edit = new QLineEdit;
+    field.edit->setObjectName(spec.name);
     field.edit->setMaxLength(max_length);
     field.edit->setEnabled(false);
-    field.edit->setFixedWidth(70);
+    field.edit->setFixedWidth(kFieldWidth);
     grid->addWidget(field.box, row, 0);
     grid->addWidget(field.edit, row, 1);
-    grid->addWidget(new QLabel(unit), row, 2);
+    grid->addWidget(new QLabel(spec.unit), row, 2);
 
     QCheckBox* box = field.box;
     QLineEdit* edit = field.edit;
-    texts_.add(line, [box](const QString& text) { box->setText(text); });
+    texts_.add(spec.line, [box](const QString& text) { box->setText(text); });
     // The values count whether the field is enabled or not; the box only guards against
     // changing them by accident.
     connect(box, &QCheckBox::toggled, edit, &QLineEdit::setEnabled);
@@ -89,21 +105,20 @@ SettingsTab::AirField SettingsTab::addAirField(QGridLayout* grid, int row, int l
 
 QWidget* SettingsTab::buildAirGroup()
 {
-    auto* group = NewGroup(QStringLiteral("Parametry powietrza"), this);
-    group->setObjectName(QStringLiteral("airGroup"));
+    auto* group = NewGroup(QStringLiteral("Parametry powietrza"), QStringLiteral("airGroup"), this);
     texts_.add(71, [group](const QString& text) { group->setTitle(text); });
     auto* grid = new QGridLayout(group);
+    Tighten(grid);
 
     Settings& s = program_.settings;
-    temperature_ = addAirField(grid, 0, 72, QStringLiteral("Temperatura powietrza"), QStringLiteral("°C"), 3, s.temperature);
-    pressure_ = addAirField(grid, 1, 73, QStringLiteral("Cisnienie atmosferyczne"), QStringLiteral("Pa"), 6,
-                            s.atmosphericPressure);
-    humidity_ = addAirField(grid, 2, 74, QStringLiteral("Wilgotność względna"), QStringLiteral("%"), 3, s.humidity);
-    roughness_ = addAirField(grid, 3, 75, QStringLiteral("Współczynnik szorstkosci"), QStringLiteral("mm"), 4, s.roughness);
-    temperature_.edit->setObjectName(QStringLiteral("temperature"));
-    pressure_.edit->setObjectName(QStringLiteral("pressure"));
-    humidity_.edit->setObjectName(QStringLiteral("humidity"));
-    roughness_.edit->setObjectName(QStringLiteral("roughness"));
+    temperature_ = addAirField(grid, {72, QStringLiteral("Temperatura powietrza"), QStringLiteral("°C"), 3,
+                                      QStringLiteral("temperature")}, s.temperature);
+    pressure_ = addAirField(grid, {73, QStringLiteral("Cisnienie atmosferyczne"), QStringLiteral("Pa"), 6,
+                                   QStringLiteral("pressure")}, s.atmosphericPressure);
+    humidity_ = addAirField(grid, {74, QStringLiteral("Wilgotność względna"), QStringLiteral("%"), 3,
+                                   QStringLiteral("humidity")}, s.humidity);
+    roughness_ = addAirField(grid, {75, QStringLiteral("Współczynnik szorstkosci"), QStringLiteral("mm"), 4,
+                                    QStringLiteral("roughness")}, s.roughness);
 
     for (const AirField* field : {&temperature_, &pressure_, &humidity_}) {
         connect(field->edit, &QLineEdit::textChanged, this, &SettingsTab::recomputeAir);
@@ -120,7 +135,7 @@ QWidget* SettingsTab::buildAirGroup()
         auto* edit = new QLineEdit;
         edit->setObjectName(name);
         edit->setReadOnly(true);
-        edit->setFixedWidth(70);
+        edit->setFixedWidth(kFieldWidth);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(unit), row, 2);
@@ -133,9 +148,11 @@ QWidget* SettingsTab::buildAirGroup()
 
 QWidget* SettingsTab::buildUnitsGroup()
 {
-    auto* group = NewGroup(QStringLiteral("Jednostki podstawowe"), this);
+    auto* group = NewGroup(QStringLiteral("Jednostki podstawowe"), QStringLiteral("unitsGroup"), this);
     texts_.add(70, [group](const QString& text) { group->setTitle(text); });
     auto* grid = new QGridLayout(group);
+    Tighten(grid);
+    grid->setColumnStretch(3, 1);
 
     // Each pair is exclusive on its own; the two pairs share one group box.
     auto add_pair = [this, grid](int row, int line, const QString& caption, const char* first, const char* second) {
@@ -147,21 +164,25 @@ QWidget* SettingsTab::buildUnitsGroup()
         pair->addButton(a);
         pair->addButton(b);
         a->setChecked(true);
-        grid->addWidget(label, row, 0, 1, 2);
-        grid->addWidget(a, row + 1, 0);
-        grid->addWidget(b, row + 1, 1);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(a, row, 1);
+        grid->addWidget(b, row, 2);
         return std::pair{a, b};
     };
     std::tie(flow_m3h_, flow_m3s_) = add_pair(0, 80, QStringLiteral("Wydajność V"),
                                               FlowUnitCaption(FlowUnit::CubicMetresPerHour),
                                               FlowUnitCaption(FlowUnit::CubicMetresPerSecond));
-    std::tie(pressure_pa_, pressure_dapa_) = add_pair(2, 81, QStringLiteral("Spręż dp"),
+    std::tie(pressure_pa_, pressure_dapa_) = add_pair(1, 81, QStringLiteral("Spręż dp"),
                                                       PressureUnitCaption(PressureUnit::Pascal),
                                                       PressureUnitCaption(PressureUnit::Decapascal));
     flow_m3h_->setChecked(program_.flowUnit == FlowUnit::CubicMetresPerHour);
     flow_m3s_->setChecked(program_.flowUnit == FlowUnit::CubicMetresPerSecond);
     pressure_pa_->setChecked(program_.pressureUnit == PressureUnit::Pascal);
     pressure_dapa_->setChecked(program_.pressureUnit == PressureUnit::Decapascal);
+    flow_m3h_->setObjectName(QStringLiteral("flowM3h"));
+    flow_m3s_->setObjectName(QStringLiteral("flowM3s"));
+    pressure_pa_->setObjectName(QStringLiteral("pressurePa"));
+    pressure_dapa_->setObjectName(QStringLiteral("pressureDaPa"));
 
     auto choose_flow = [this](FlowUnit unit) {
         program_.flowUnit = unit;
@@ -181,14 +202,17 @@ QWidget* SettingsTab::buildUnitsGroup()
 
 QWidget* SettingsTab::buildEffectsGroup()
 {
-    auto* group = NewGroup(QStringLiteral("Efekty wizualne"), this);
+    auto* group = NewGroup(QStringLiteral("Efekty wizualne"), QStringLiteral("effectsGroup"), this);
     texts_.add(69, [group](const QString& text) { group->setTitle(text); });
     auto* layout = new QGridLayout(group);
+    Tighten(layout);
 
     fade_on_ = new QRadioButton(QStringLiteral("Pokazuj efekt przejścia pomiędzy oknami"));
     fade_off_ = new QRadioButton(QStringLiteral("Nie pokazuj efektów przejścia pomiędzy oknami"));
     fade_on_->setChecked(program_.fadeEnabled);
     fade_off_->setChecked(!program_.fadeEnabled);
+    fade_on_->setObjectName(QStringLiteral("fadeOn"));
+    fade_off_->setObjectName(QStringLiteral("fadeOff"));
     texts_.add(76, [this](const QString& text) { fade_on_->setText(text); });
     texts_.add(79, [this](const QString& text) { fade_off_->setText(text); });
     connect(fade_on_, &QRadioButton::toggled, this, [this](bool on) { program_.fadeEnabled = on; });
@@ -223,11 +247,13 @@ QWidget* SettingsTab::buildEffectsGroup()
 
 QWidget* SettingsTab::buildUpdateGroup()
 {
-    auto* group = NewGroup(QStringLiteral("Aktualizaja"), this);
+    auto* group = NewGroup(QStringLiteral("Aktualizaja"), QStringLiteral("updateGroup"), this);
     texts_.add(953, [group](const QString& text) { group->setTitle(text); });
     auto* layout = new QHBoxLayout(group);
+    Tighten(layout);
 
     check_updates_ = new QCheckBox(QStringLiteral("Sprawdz aktualizacje co:"));
+    check_updates_->setObjectName(QStringLiteral("checkUpdates"));
     texts_.add(954, [this](const QString& text) { check_updates_->setText(text); });
     connect(check_updates_, &QCheckBox::toggled, this,
             [this](bool on) { program_.settings.checkForUpdates = on ? 1 : 0; });
@@ -254,6 +280,9 @@ QWidget* SettingsTab::buildUpdateGroup()
 
 void SettingsTab::fillAirField(const AirField& field, const std::string& text)
 {
+    // The settings hold the text already; the air and the roughness are passed on once
+    // everything is filled.
+    const QSignalBlocker quiet(field.edit);
     const QString value = FromUtf8(text);
     // The length limits guard typing; a value from the settings file is shown whole, so
     // starting the program never changes it.

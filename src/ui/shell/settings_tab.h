@@ -60,8 +60,16 @@ private:
     QWidget* buildUnitsGroup();
     QWidget* buildEffectsGroup();
     QWidget* buildUpdateGroup();
-    AirField addAirField(QGridLayout* grid, int row, int line, const QString& caption, const QString& unit,
-                         int max_length, std::string& setting);
+    struct AirFieldSpec {
+        int line;        // language line of the box's caption
+        QString caption; // built-in caption
+        QString unit;
+        int max_length;  // characters the user may type
+        QString name;
+    };
+
+    // A box, its field and unit on the next row of `grid`; the field's text is `setting`.
+    AirField addAirField(QGridLayout* grid, const AirFieldSpec& spec, std::string& setting);
     void fillAirField(const AirField& field, const std::string& text);
     void applyFadePosition(int position);
     void showAirResult(const QString& density, const QString& viscosity, const QString& problem);
