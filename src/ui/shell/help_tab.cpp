@@ -40,7 +40,7 @@ struct HelpButton {
 };
 constexpr HelpButton kButtons[] = {
     {"help_file_button", "Pomoc programu", "Otwiera pomoc programu"},
-    {"about_button", "O programie", "Informacje o programie i wersji bazy danych"},
+    {"about_button", "O programie", "Informacje o programie"},
     {"catalogue_button", "Katalog PDF produktów", "Katalogi produktów w formacie PDF"},
 };
 constexpr int kFirstCaptionLine = 92;

@@ -3,9 +3,15 @@
 #include "platform/jpeg_image.h"
 #include "ui/program.h"
 
-#include <QPixmap>
-
 namespace kalvintera {
+
+QPixmap LoadDataPicture(const Program& program, std::string_view relative, QSize size)
+{
+    if (!program.fileExists(relative)) return {};
+    const QImage image = LoadJpeg(program.path(relative));
+    if (image.isNull()) return {};
+    return QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
 
 PictureButton::PictureButton(const QStringList& lines, QWidget* parent) : QToolButton(parent), lines_(lines)
 {
@@ -15,11 +21,9 @@ PictureButton::PictureButton(const QStringList& lines, QWidget* parent) : QToolB
 
 void PictureButton::showPicture(const Program& program, const QString& relative, QSize size)
 {
-    const std::string name = relative.toStdString();
-    if (!program.fileExists(name)) return;
-    const QImage image = LoadJpeg(program.path(name));
-    if (image.isNull()) return;
-    setIcon(QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    const QPixmap picture = LoadDataPicture(program, relative.toStdString(), size);
+    if (picture.isNull()) return;
+    setIcon(picture);
     setIconSize(size);
 }
 

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QToolButton>
 
-#include <filesystem>
+#include <string_view>
 
 namespace kalvintera {
 
 struct Program;
+
+// A JPEG of the data folder fitted into `size`; a null pixmap when it is missing or unreadable.
+QPixmap LoadDataPicture(const Program& program, std::string_view relative, QSize size);
 
 // A large button of the main window's tabs: an optional picture with a caption of one or
 // two lines underneath. The language file replaces each caption line on its own, so the

@@ -26,11 +26,11 @@ const ToolButton kButtons[] = {
     {"control_elements_button", "Kalkulator elementów", "regulacyjnych",
      "Dobór kryzy lub przepustnicy dławiącej nadmiar ciśnienia", ToolsTab::Tool::ControlElements, 56, 64},
     {"air_parameters_button", "Kalkulator parametrów", "powietrza IX",
-     "Parametry powietrza wilgotnego i wykres IX", std::nullopt, 58, 65},
+     "Parametry powietrza wilgotnego: wykres IX lub obliczenia", std::nullopt, 58, 65},
     {"pressure_loss_button", "Kalkulator obliczeń", "strat cisnienia",
-     "Straty ciśnienia w przewodach i kształtkach", ToolsTab::Tool::PressureLoss, 60, 66},
+     "Obliczanie strat ciśnienia w instalacji kanałowej", ToolsTab::Tool::PressureLoss, 60, 66},
     {"air_balance_button", "Kalkulator bilansu", "powietrza",
-     "Bilans powietrza wentylowanych pomieszczeń", ToolsTab::Tool::AirBalance, 62, 67},
+     "Obliczanie ilości powietrza wentylacyjnego", ToolsTab::Tool::AirBalance, 62, 67},
 };
 
 } // namespace
