@@ -2,7 +2,10 @@
 
 #include "ui/windows.h"
 
+#include <QObject>
+
 #include <memory>
+#include <vector>
 
 namespace kalvintera {
 
@@ -26,6 +29,9 @@ public:
     void showMainWindow();
 
 private:
+    // The signals by which one window tells another that something changed.
+    void connectWindows();
+
     Program& program_;
     Windows windows_;
     std::vector<std::unique_ptr<QObject>> owned_;

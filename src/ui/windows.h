@@ -9,6 +9,9 @@ namespace kalvintera {
 class SplashWindow;
 class MainWindow;
 class SelectionWindow;
+class QuantityDialog;
+class ArrangementDialog;
+class GravitySchemeWindow;
 class MapWindow;
 class AboutWindow;
 class AwardsWindow;
@@ -22,6 +25,9 @@ struct Windows {
     SplashWindow* splash = nullptr;
     MainWindow* main = nullptr;
     SelectionWindow* selection = nullptr;
+    QuantityDialog* quantity = nullptr;
+    ArrangementDialog* arrangement = nullptr;
+    GravitySchemeWindow* gravityScheme = nullptr;
     MapWindow* map = nullptr;
     AboutWindow* about = nullptr;
     AwardsWindow* awards = nullptr;

@@ -1,58 +1,185 @@
 #include "ui/selection/selection_window.h"
 
 #include "ui/program.h"
+#include "ui/selection/cylindrical_tab.h"
+#include "ui/selection/fan_criteria.h"
+#include "ui/selection/fan_results.h"
+#include "ui/selection/fan_tab.h"
+#include "ui/selection/gravity_scheme_window.h"
+#include "ui/selection/integrated_tab.h"
 
-#include <QFormLayout>
-#include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace kalvintera {
+namespace {
+
+struct ModuleView {
+    SelectionWindow::Tab tab;
+    bool sets_kind; // the ventilator modules leave the fan tab as it was
+    FanKind kind;
+};
+
+// What each module button of the main window opens.
+ModuleView ViewOfModule(int module)
+{
+    switch (module) {
+    case 2: return {SelectionWindow::FansTab, true, FanKind::Radial};
+    case 3: return {SelectionWindow::IntegratedVentilatorsTab, false, FanKind::Roof};
+    case 4: return {SelectionWindow::CylindricalVentilatorsTab, false, FanKind::Roof};
+    case 5: return {SelectionWindow::FansTab, true, FanKind::Duct};
+    default: return {SelectionWindow::FansTab, true, FanKind::Roof};
+    }
+}
+
+} // namespace
 
 SelectionWindow::SelectionWindow(Program& program, QWidget* parent)
-    : ProgramDialog(program, Behaviour{false, true}, parent)
+    : ProgramDialog(program, Behaviour{false, true}, parent), actions_(program, this)
 {
-    setWindowTitle("Dobór");
-    tabs_ = new QTabWidget(this);
-    auto* fans = new QWidget;
-    auto* form = new QFormLayout(fans);
-    flow_ = new QLineEdit("300");
-    pressure_ = new QLineEdit("50");
-    form->addRow("Wydajność powietrza", flow_);
-    form->addRow("Spręż statyczny", pressure_);
-    tabs_->addTab(fans, "Wentylatory");
-    tabs_->addTab(new QWidget, "Wywietrzaki zespolone");
-    tabs_->addTab(new QWidget, "Wywietrzaki cylindryczne");
+    setObjectName(QStringLiteral("selectionWindow"));
+    setWindowTitle(QStringLiteral("Dobór"));
+
+    fans_ = new FanTab(actions_, this);
+    integrated_ = new IntegratedTab(actions_);
+    cylindrical_ = new CylindricalTab(actions_);
+
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("selectionTabs"));
+    tabs_->addTab(fans_->page(), QStringLiteral("Wentylatory"));
+    tabs_->addTab(integrated_, QStringLiteral("Wywietrzaki zespolone"));
+    tabs_->addTab(cylindrical_, QStringLiteral("Wywietrzaki cylindryczne"));
+
     auto* layout = new QVBoxLayout(this);
+    // The window takes the size of what it shows: compact without the fan results.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(tabs_);
-    resize(640, 260);
+    layout->addWidget(fans_->results());
+    fans_->results()->hide();
+
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { showResults(false); });
+    connect(fans_, &FanTab::resultsFound, this, [this] { showResults(true); });
+    connect(fans_->page(), &FanCriteriaPanel::closeRequested, this, &QDialog::reject);
+    connect(integrated_, &IntegratedTab::closeRequested, this, &QDialog::reject);
+    connect(cylindrical_, &CylindricalTab::closeRequested, this, &QDialog::reject);
+    connect(fans_->page(), &FanCriteriaPanel::flowCalculatorRequested, this, &SelectionWindow::flowCalculatorRequested);
+    connect(fans_->page(), &FanCriteriaPanel::pressureCalculatorRequested, this,
+            &SelectionWindow::pressureCalculatorRequested);
+    connect(integrated_, &IntegratedTab::schemeRequested, this, [this] {
+        if (GravitySchemeWindow* scheme = actions_.dialogs().scheme) scheme->showModal();
+    });
+    connect(&actions_, &SelectionActions::detailsRequested, this, &SelectionWindow::detailsRequested);
+    connect(&actions_, &SelectionActions::orderLineAdded, this, &SelectionWindow::orderLineAdded);
 
     texts_.add(171, [this](const QString& text) { setWindowTitle(text); });
-    connect(flow_, &QLineEdit::textChanged, this, [this](const QString& text) { program_.settings.vWent = text.toStdString(); });
-    connect(pressure_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { program_.settings.dpWent = text.toStdString(); });
+    for (int tab = 0; tab < 3; ++tab) {
+        texts_.add(172 + tab, [this, tab](const QString& text) { tabs_->setTabText(tab, text); });
+    }
+}
+
+SelectionWindow::~SelectionWindow() = default;
+
+void SelectionWindow::setDialogs(const SelectionDialogs& dialogs)
+{
+    actions_.setDialogs(dialogs);
 }
 
 void SelectionWindow::applyLanguage(const LanguageTable& table)
 {
     texts_.apply(table);
+    fans_->applyLanguage(table);
+    integrated_->applyLanguage(table);
+    cylindrical_->applyLanguage(table);
+}
+
+void SelectionWindow::prepareForModule()
+{
+    const ModuleView view = ViewOfModule(program_.SelectionModule);
+    tabs_->setCurrentIndex(view.tab);
+    if (view.sets_kind) fans_->page()->chooseKind(view.kind);
 }
 
 void SelectionWindow::openForModule()
 {
-    // Modules 1, 2 and 5 are fans, 3 integrated and 4 cylindrical ventilators.
-    const int module = program_.SelectionModule;
-    tabs_->setCurrentIndex(module == 3 ? 1 : module == 4 ? 2 : 0);
+    prepareForModule();
     showModal();
+}
+
+void SelectionWindow::showEvent(QShowEvent* event)
+{
+    fans_->prepareForOpening();
+    integrated_->prepareForOpening();
+    cylindrical_->prepareForOpening();
+    ProgramDialog::showEvent(event);
+}
+
+void SelectionWindow::done(int result)
+{
+    emptyResultLists();
+    showResults(false);
+    ProgramDialog::done(result);
+}
+
+void SelectionWindow::showResults(bool shown)
+{
+    fans_->results()->setVisible(shown);
+}
+
+bool SelectionWindow::resultsShown() const
+{
+    return fans_->results()->isVisible();
+}
+
+void SelectionWindow::emptyResultLists()
+{
+    fans_->emptyResults();
+    integrated_->emptyResults();
+    cylindrical_->emptyResults();
 }
 
 void SelectionWindow::setDutyPointTexts(const QString& flow, const QString& pressure)
 {
-    flow_->setText(flow);
-    pressure_->setText(pressure);
+    fans_->page()->setDutyPointTexts(flow, pressure);
 }
 
-QString SelectionWindow::flowText() const { return flow_->text(); }
-QString SelectionWindow::pressureText() const { return pressure_->text(); }
+void SelectionWindow::setFlowText(const QString& flow)
+{
+    fans_->page()->setDutyPointTexts(flow, pressureText());
+}
+
+void SelectionWindow::setPressureText(const QString& pressure)
+{
+    fans_->page()->setDutyPointTexts(flowText(), pressure);
+}
+
+QString SelectionWindow::flowText() const
+{
+    return fans_->page()->flowText();
+}
+
+QString SelectionWindow::pressureText() const
+{
+    return fans_->page()->pressureText();
+}
+
+void SelectionWindow::addSelectedFanToOrder()
+{
+    fans_->addSelectedToOrder();
+}
+
+void SelectionWindow::addSelectedCylindricalToOrder()
+{
+    cylindrical_->addSelectedToOrder();
+}
+
+void SelectionWindow::addSelectedIntegratedToOrder()
+{
+    integrated_->addSelectedToOrder();
+}
+
+QString SelectionWindow::selectedFanVoltageText() const
+{
+    return fans_->selectedVoltageText();
+}
 
 } // namespace kalvintera

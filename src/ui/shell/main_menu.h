@@ -2,12 +2,14 @@
 
 #include "ui/common/language_texts.h"
 
+#include <QKeySequence>
 #include <QObject>
 
 #include <array>
 #include <functional>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace kalvintera {
@@ -54,7 +56,7 @@ signals:
     void languageChosen(int language);
 
 private:
-    QAction* add(class QMenu* menu, const char* name, const QString& caption, int line,
+    QAction* add(QMenu* menu, const char* name, const QString& caption, int line,
                  void (MainMenu::*signal)(), const QKeySequence& shortcut = {});
 
     Program& program_;

@@ -70,6 +70,12 @@ MainWindow::MainWindow(Program& program, Windows& windows, QWidget* parent)
     banner_->setCursor(Qt::PointingHandCursor);
     banner_->installEventFilter(this);
     tabs_ = new QTabWidget;
+    // Ten tabs share the fixed width: slimmer tabs keep every one in view.
+    tabs_->setStyleSheet("QTabBar::tab { padding: 3px 3px; margin-right: 0px; font-size: 8pt; border: 1px solid #a9b3bd;"
+                         " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+                         " background: #e3e8ee; }"
+                         "QTabBar::tab:selected { background: #ffffff; }"
+                         "QTabBar::tab:hover { background: #f2f5f8; }");
     slogan_ = new QLabel("KALVINTERA - świeże powietrze dobrane z precyzją");
     slogan_->setAlignment(Qt::AlignCenter);
     layout->addWidget(heading_);

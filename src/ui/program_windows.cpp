@@ -5,6 +5,9 @@
 #include "core/errors.h"
 #include "core/text/number_format.h"
 #include "ui/program.h"
+#include "ui/selection/arrangement_dialog.h"
+#include "ui/selection/gravity_scheme_window.h"
+#include "ui/selection/quantity_dialog.h"
 #include "ui/selection/selection_window.h"
 #include "ui/shell/about_window.h"
 #include "ui/shell/awards_window.h"
@@ -13,6 +16,7 @@
 #include "ui/shell/map_window.h"
 #include "ui/shell/news_window.h"
 #include "ui/shell/picture_window.h"
+#include "ui/shell/settings_tab.h"
 #include "ui/shell/splash_window.h"
 
 namespace kalvintera {
@@ -34,12 +38,24 @@ ProgramWindows::ProgramWindows(Program& program) : program_(program)
     windows_.main = Create(owned_, windows_, new MainWindow(program, windows_));
     QWidget* parent = windows_.main;
     windows_.selection = Create(owned_, windows_, new SelectionWindow(program, parent));
+    windows_.quantity = Create(owned_, windows_, new QuantityDialog(program, parent));
+    windows_.arrangement = Create(owned_, windows_, new ArrangementDialog(program, parent));
+    windows_.gravityScheme = Create(owned_, windows_, new GravitySchemeWindow(program, parent));
+    windows_.selection->setDialogs({windows_.quantity, windows_.arrangement, windows_.gravityScheme});
     windows_.map = Create(owned_, windows_, new MapWindow(program, parent));
     windows_.about = Create(owned_, windows_, new AboutWindow(program, parent));
     windows_.awards = Create(owned_, windows_, new AwardsWindow(program, parent));
     windows_.hardware = Create(owned_, windows_, new HardwareWindow(program, parent));
     windows_.news = Create(owned_, windows_, new NewsWindow(program, parent));
     windows_.picture = Create(owned_, windows_, new PictureWindow(program, parent));
+    connectWindows();
+}
+
+void ProgramWindows::connectWindows()
+{
+    // Choosing either flow unit empties the selection's result lists.
+    QObject::connect(&windows_.main->settingsTab(), &SettingsTab::flowUnitChanged, windows_.selection,
+                     &SelectionWindow::emptyResultLists);
 }
 
 ProgramWindows::~ProgramWindows()

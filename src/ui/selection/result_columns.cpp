@@ -1,0 +1,193 @@
+#include "ui/selection/result_columns.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollBar>
+
+namespace kalvintera {
+namespace {
+
+constexpr int kDefaultColumnWidth = 90;
+constexpr int kRowPadding = 6;
+
+} // namespace
+
+ResultColumns::ResultColumns(int column_count, int visible_rows, Scrolling scrolling, QWidget* parent)
+    : QWidget(parent)
+{
+    details_ = new QAction(QStringLiteral("Pokaż szczegóły"), this);
+    add_ = new QAction(QStringLiteral("Dodaj do zamówienia"), this);
+    connect(details_, &QAction::triggered, this, &ResultColumns::detailsChosen);
+    connect(add_, &QAction::triggered, this, &ResultColumns::addChosen);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(2);
+    row_height_ = fontMetrics().height() + kRowPadding;
+
+    headings_.resize(static_cast<std::size_t>(column_count));
+    for (int column = 0; column < column_count; ++column) {
+        auto* heading = new QLabel;
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        heading->setWordWrap(true);
+        heading->setFixedWidth(kDefaultColumnWidth);
+        QFont font = heading->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        heading->setFont(font);
+        headings_[static_cast<std::size_t>(column)].label = heading;
+
+        auto* list = new QListWidget;
+        list->setObjectName(QStringLiteral("resultColumn%1").arg(column));
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        const bool own_bar = scrolling == Scrolling::ListsScroll && column == column_count - 1;
+        list->setVerticalScrollBarPolicy(own_bar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideRight);
+        list->setUniformItemSizes(true);
+        list->setFixedHeight(visible_rows * row_height_ + 2 * list->frameWidth());
+        list->setFixedWidth(kDefaultColumnWidth);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        lists_.push_back(list);
+
+        connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+            if (row < 0) return;
+            mirrorSelection(row);
+            emit rowClicked(row);
+        });
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, list](QListWidgetItem* item) { emit rowDoubleClicked(list->row(item)); });
+        connect(list, &QListWidget::customContextMenuRequested, this,
+                [this, list](const QPoint& position) { showMenu(list, position); });
+
+        grid->addWidget(heading, 0, column);
+        grid->addWidget(list, 1, column);
+    }
+
+    if (scrolling == Scrolling::ScrollBarBeside) {
+        scroll_bar_ = new QScrollBar(Qt::Vertical);
+        scroll_bar_->setObjectName(QStringLiteral("resultScrollBar"));
+        scroll_bar_->setFixedHeight(lists_.front()->height());
+        scroll_bar_->setRange(0, 0);
+        connect(scroll_bar_, &QScrollBar::valueChanged, this, &ResultColumns::scrolled);
+        grid->addWidget(scroll_bar_, 1, column_count);
+    }
+    grid->setColumnStretch(column_count + 1, 1);
+    if (scrolling == Scrolling::ListsScroll) {
+        // The lists move as one: whichever scrolls, the others follow.
+        for (QListWidget* list : lists_) {
+            connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+                for (QListWidget* other : lists_) other->verticalScrollBar()->setValue(value);
+            });
+        }
+    }
+}
+
+void ResultColumns::setHeading(int column, const QString& upper, const QString& unit)
+{
+    Heading& heading = headings_.at(static_cast<std::size_t>(column));
+    heading.upper = upper;
+    heading.unit = unit;
+    refreshHeading(column);
+}
+
+void ResultColumns::setHeadingUpper(int column, const QString& upper)
+{
+    headings_.at(static_cast<std::size_t>(column)).upper = upper;
+    refreshHeading(column);
+}
+
+void ResultColumns::setHeadingUnit(int column, const QString& unit)
+{
+    headings_.at(static_cast<std::size_t>(column)).unit = unit;
+    refreshHeading(column);
+}
+
+void ResultColumns::refreshHeading(int column)
+{
+    const Heading& heading = headings_.at(static_cast<std::size_t>(column));
+    heading.label->setText(heading.unit.isEmpty() ? heading.upper : heading.upper + QLatin1Char('\n') + heading.unit);
+}
+
+void ResultColumns::setColumnWidth(int column, int width)
+{
+    list(column)->setFixedWidth(width);
+    headings_.at(static_cast<std::size_t>(column)).label->setFixedWidth(width);
+}
+
+void ResultColumns::setRows(const std::vector<QStringList>& rows)
+{
+    clear();
+    for (int column = 0; column < columnCount(); ++column) {
+        QListWidget* target = list(column);
+        for (const QStringList& row : rows) {
+            auto* item = new QListWidgetItem(column < row.size() ? row.at(column) : QString());
+            item->setSizeHint(QSize(0, row_height_));
+            item->setToolTip(item->text());
+            target->addItem(item);
+        }
+    }
+}
+
+void ResultColumns::clear()
+{
+    for (QListWidget* column : lists_) {
+        const QSignalBlocker blocker(column);
+        column->clear();
+    }
+}
+
+int ResultColumns::rowCount() const
+{
+    return lists_.front()->count();
+}
+
+QString ResultColumns::text(int row, int column) const
+{
+    const QListWidgetItem* item = list(column)->item(row);
+    return item ? item->text() : QString();
+}
+
+std::optional<int> ResultColumns::selectedRow() const
+{
+    const QListWidget* first = lists_.front();
+    const QList<QListWidgetItem*> selected = first->selectedItems();
+    if (selected.isEmpty()) return std::nullopt;
+    return first->row(selected.front());
+}
+
+void ResultColumns::selectRow(int row)
+{
+    list(0)->setCurrentRow(row);
+}
+
+void ResultColumns::setScrollRange(int minimum, int maximum)
+{
+    if (!scroll_bar_) return;
+    const QSignalBlocker blocker(scroll_bar_);
+    scroll_bar_->setRange(minimum, maximum);
+    scroll_bar_->setValue(minimum);
+}
+
+void ResultColumns::mirrorSelection(int row)
+{
+    for (QListWidget* column : lists_) {
+        if (row >= column->count()) continue; // a shorter column keeps its selection
+        const QSignalBlocker blocker(column);
+        column->setCurrentRow(row);
+    }
+}
+
+void ResultColumns::showMenu(QListWidget* list, const QPoint& position)
+{
+    QMenu menu(this);
+    menu.addAction(details_);
+    menu.addAction(add_);
+    menu.exec(list->viewport()->mapToGlobal(position));
+}
+
+} // namespace kalvintera

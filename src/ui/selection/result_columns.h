@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QScrollBar;
+
+namespace kalvintera {
+
+// Parallel single-column lists, one per result column, that read as one table: a row
+// selected in any column is selected in all of them. Either the lists show a fixed number
+// of rows and one scroll bar beside them moves through the results (the caller redraws the
+// rows for the new position), or every result is listed and the lists scroll together.
+// Each list has the pop-up menu "Pokaż szczegóły" / "Dodaj do zamówienia".
+class ResultColumns : public QWidget {
+    Q_OBJECT
+public:
+    enum class Scrolling { ScrollBarBeside, ListsScroll };
+
+    ResultColumns(int column_count, int visible_rows, Scrolling scrolling, QWidget* parent = nullptr);
+
+    int columnCount() const { return static_cast<int>(lists_.size()); }
+
+    // The column heading: an upper line and a unit line (either may be empty).
+    void setHeading(int column, const QString& upper, const QString& unit);
+    void setHeadingUpper(int column, const QString& upper);
+    void setHeadingUnit(int column, const QString& unit);
+    void setColumnWidth(int column, int width);
+
+    // Replaces the shown rows; each row holds one text per column.
+    void setRows(const std::vector<QStringList>& rows);
+    void clear();
+    int rowCount() const;
+    QString text(int row, int column) const;
+
+    // The selected row of the first column, counted from the first shown row.
+    std::optional<int> selectedRow() const;
+    void selectRow(int row);
+
+    // The scroll bar beside the lists (ScrollBarBeside only, else null).
+    QScrollBar* scrollBar() const { return scroll_bar_; }
+    void setScrollRange(int minimum, int maximum);
+
+    QListWidget* list(int column) const { return lists_.at(static_cast<std::size_t>(column)); }
+    QAction* detailsAction() const { return details_; }
+    QAction* addAction() const { return add_; }
+
+signals:
+    void rowClicked(int row);
+    void rowDoubleClicked(int row);
+    void detailsChosen();
+    void addChosen();
+    void scrolled(int position);
+
+private:
+    void mirrorSelection(int row);
+    void refreshHeading(int column);
+    void showMenu(QListWidget* list, const QPoint& position);
+
+    struct Heading {
+        QLabel* label = nullptr;
+        QString upper;
+        QString unit;
+    };
+    std::vector<QListWidget*> lists_;
+    std::vector<Heading> headings_;
+    QScrollBar* scroll_bar_ = nullptr;
+    QAction* details_ = nullptr;
+    QAction* add_ = nullptr;
+    int row_height_ = 0;
+};
+
+} // namespace kalvintera
