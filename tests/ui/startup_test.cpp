@@ -1,6 +1,8 @@
 // The program's start, activation, languages and shutdown, on a copy of the sample data.
 
+#include "core/errors.h"
 #include "core/shell/settings.h"
+#include "ui/common/error_handler.h"
 #include "support/fakes.h"
 #include "support/modal_closer.h"
 #include "support/test_data_folder.h"
@@ -143,6 +145,18 @@ private slots:
         QVERIFY(run.windows.main->activate());
         QCOMPARE(caption, run.program.line(958));
         QVERIFY(!std::filesystem::exists(run.folder / "news.txt"));
+    }
+
+    void errorsOfAUserActionBecomeAMessage()
+    {
+        QString reported;
+        const ProgramApplication::Reporter reporter = [&](const QString& message) { reported = message; };
+        ProgramApplication::runGuarded([] { throw ConversionError("'12abc' is not a valid floating point value"); },
+                                       reporter);
+        QCOMPARE(reported, QString("'12abc' is not a valid floating point value"));
+        reported.clear();
+        ProgramApplication::runGuarded([] {}, reporter);
+        QVERIFY(reported.isEmpty());
     }
 
     void closingWritesTheSettings()
