@@ -6,6 +6,7 @@
 
 #include "core/shell/company_addresses.h"
 #include "support/fakes.h"
+#include "support/test_program.h"
 #include "support/test_data_folder.h"
 #include "ui/program.h"
 
@@ -26,9 +27,7 @@ using namespace kalvintera::testing;
 
 namespace {
 
-struct Fixture {
-    Fixture() : program(DataFolder(folder.root()), LocaleFormats{}, platform.services, prompter) {}
-
+struct Fixture : TestProgram {
     // Line n of the language in force reads "L<n>".
     void loadNumberedLanguage()
     {
@@ -39,20 +38,7 @@ struct Fixture {
         }
         program.language.load(file, CodePage::Cp1250);
     }
-
-    TestDataFolder folder;
-    FakePlatform platform;
-    ScriptedPrompter prompter;
-    Program program;
 };
-
-template <typename T>
-T* Child(QWidget& parent, const char* name)
-{
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
 
 QStringList LabelTexts(QWidget& parent)
 {

@@ -6,6 +6,7 @@
 
 #include "core/catalogue/device_table.h"
 #include "support/fakes.h"
+#include "support/test_program.h"
 #include "support/test_data_folder.h"
 #include "ui/program.h"
 
@@ -24,8 +25,8 @@ using namespace kalvintera::testing;
 
 namespace {
 
-struct Fixture {
-    Fixture() : program(DataFolder(folder.root()), LocaleFormats{}, platform.services, prompter)
+struct Fixture : TestProgram {
+    Fixture()
     {
         LoadDeviceTable(folder / "urzadzenia.dbx", program.devices, program.numbers);
         // Line n of the test language reads "line n", so every text shows where it came from.
@@ -37,27 +38,7 @@ struct Fixture {
         program.settings.language = language_id::kPolish;
     }
 
-    std::filesystem::path write(const std::string& relative, const std::string& bytes) const
-    {
-        const auto file = folder / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-
-    TestDataFolder folder;
-    FakePlatform platform;
-    ScriptedPrompter prompter;
-    Program program;
 };
-
-template <typename T>
-T* Child(QWidget& parent, const char* name)
-{
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
 
 QTreeWidgetItem* FindNode(QTreeWidget* tree, const QString& text)
 {

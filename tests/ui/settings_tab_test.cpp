@@ -1,6 +1,7 @@
 #include "ui/shell/settings_tab.h"
 
 #include "support/fakes.h"
+#include "support/test_program.h"
 #include "support/test_data_folder.h"
 #include "ui/program.h"
 
@@ -21,25 +22,9 @@ using namespace kalvintera::testing;
 
 namespace {
 
-struct Fixture {
-    explicit Fixture(NumberFormat numbers = NumberFormat::point())
-        : program(DataFolder(folder.root()), LocaleFormats{numbers, ShortDateFormat()}, platform.services, prompter)
-    {
-    }
-
-    TestDataFolder folder;
-    FakePlatform platform;
-    ScriptedPrompter prompter;
-    Program program;
+struct Fixture : TestProgram {
+    using TestProgram::TestProgram;
 };
-
-template <typename T>
-T* Child(QWidget& parent, const char* name)
-{
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
 
 // Replaces the field's text by what the user types.
 void Type(QLineEdit* edit, const QString& text)

@@ -51,9 +51,7 @@ ModulesTab::ModulesTab(Program& program, QWidget* parent) : QWidget(parent)
 
         const int module = spec.module;
         connect(button, &QToolButton::clicked, this, [this, module] { emit moduleChosen(module); });
-        texts_.add(spec.caption_line, [button](const QString& text) { button->setCaptionLine(0, text); });
-        texts_.add(spec.caption_line + 1, [button](const QString& text) { button->setCaptionLine(1, text); });
-        texts_.add(spec.hint_line, [button](const QString& text) { button->setToolTip(text); });
+        BindPictureButtonTexts(texts_, button, spec.caption_line, spec.hint_line);
     }
 
     auto* layout = new QVBoxLayout(this);

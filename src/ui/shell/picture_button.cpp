@@ -35,4 +35,11 @@ void PictureButton::setCaptionLine(int index, const QString& text)
     setText(lines_.join('\n'));
 }
 
+void BindPictureButtonTexts(LanguageTexts& texts, PictureButton* button, int caption_line, int hint_line)
+{
+    texts.add(caption_line, [button](const QString& text) { button->setCaptionLine(0, text); });
+    texts.add(caption_line + 1, [button](const QString& text) { button->setCaptionLine(1, text); });
+    texts.add(hint_line, [button](const QString& text) { button->setToolTip(text); });
+}
+
 } // namespace kalvintera

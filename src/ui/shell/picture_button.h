@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/language_texts.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -32,5 +34,9 @@ public:
 private:
     QStringList lines_;
 };
+
+// The button's two caption lines from language lines `caption_line` and the one after it,
+// and its hint from `hint_line`.
+void BindPictureButtonTexts(LanguageTexts& texts, PictureButton* button, int caption_line, int hint_line);
 
 } // namespace kalvintera

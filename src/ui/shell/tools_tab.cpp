@@ -66,9 +66,7 @@ ToolsTab::ToolsTab(Program&, QWidget* parent) : QWidget(parent)
             connect(button, &QToolButton::clicked, this,
                     [this, button] { air_menu_->popup(button->mapToGlobal(QPoint(0, button->height()))); });
         }
-        texts_.add(spec.caption_line, [button](const QString& text) { button->setCaptionLine(0, text); });
-        texts_.add(spec.caption_line + 1, [button](const QString& text) { button->setCaptionLine(1, text); });
-        texts_.add(spec.hint_line, [button](const QString& text) { button->setToolTip(text); });
+        BindPictureButtonTexts(texts_, button, spec.caption_line, spec.hint_line);
     }
 
     auto* layout = new QVBoxLayout(this);
