@@ -6,6 +6,8 @@
 #include "support/test_data_folder.h"
 #include "ui/program.h"
 #include "ui/program_windows.h"
+#include "ui/selection/cylindrical_tab.h"
+#include "ui/selection/integrated_tab.h"
 #include "ui/selection/selection_window.h"
 #include "ui/shell/about_window.h"
 #include "ui/shell/awards_window.h"
@@ -17,7 +19,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
+#include <QTest>
 
 using namespace kalvintera;
 using namespace kalvintera::testing;
@@ -61,6 +65,17 @@ int main(int argc, char** argv)
     Save(windows.awards, folder, "awards");
     Save(windows.hardware, folder, "hardware");
     Save(windows.news, folder, "news");
-    Save(windows.selection, folder, "selection");
+    // The selection window with results on each tab, as after pressing Enter.
+    auto* flow = windows.selection->findChild<QLineEdit*>("flow");
+    windows.selection->setDutyPointTexts("1200", "150");
+    windows.selection->show();
+    if (flow) QTest::keyClick(flow, Qt::Key_Return);
+    Save(windows.selection, folder, "selection-fans");
+    windows.selection->tabs()->setCurrentIndex(SelectionWindow::IntegratedVentilatorsTab);
+    windows.selection->integrated()->search();
+    Save(windows.selection, folder, "selection-integrated");
+    windows.selection->tabs()->setCurrentIndex(SelectionWindow::CylindricalVentilatorsTab);
+    windows.selection->cylindrical()->search();
+    Save(windows.selection, folder, "selection-cylindrical");
     return 0;
 }

@@ -147,7 +147,6 @@ private slots:
     void fullOrderTakesNoMoreLines();
     void closingEmptiesEveryList();
     void textsFollowTheLanguageFile();
-    void screenshots();
 };
 
 void SelectionWindowTest::roofFansAreRankedAsTheCoreRanksThem()
@@ -720,31 +719,6 @@ void SelectionWindowTest::textsFollowTheLanguageFile()
     f.answerQuantity("1");
     f.window.addSelectedFanToOrder();
     QCOMPARE(f.program.order.at(0).Colour, std::string("5010"));
-}
-
-void SelectionWindowTest::screenshots()
-{
-    Fixture f;
-    f.box("advanced")->click();
-    f.searchFans("1200", "150");
-    f.fanColumns()->selectRow(1);
-    QApplication::processEvents();
-    f.window.grab().save("/tmp/selection_fans.png");
-    f.window.tabs()->setCurrentIndex(SelectionWindow::IntegratedVentilatorsTab);
-    f.window.integrated()->search();
-    QApplication::processEvents();
-    f.window.grab().save("/tmp/selection_integrated.png");
-    f.window.tabs()->setCurrentIndex(SelectionWindow::CylindricalVentilatorsTab);
-    f.window.cylindrical()->search();
-    QApplication::processEvents();
-    f.window.grab().save("/tmp/selection_cylindrical.png");
-    f.quantity.show();
-    f.quantity.grab().save("/tmp/selection_quantity.png");
-    f.arrangement.show();
-    f.arrangement.grab().save("/tmp/selection_arrangement.png");
-    f.scheme.show();
-    f.scheme.grab().save("/tmp/selection_scheme.png");
-    QVERIFY(QFile::exists("/tmp/selection_scheme.png"));
 }
 
 QTEST_MAIN(SelectionWindowTest)
