@@ -64,6 +64,10 @@ public:
     MainMenu& menu() { return *menu_; }
     ProductsTab& productsTab() { return *products_; }
     SettingsTab& settingsTab() { return *settings_; }
+    ToolsTab& toolsTab() { return *tools_; }
+    OrderFormTab& orderFormTab() { return *order_form_; }
+    HelpTab& helpTab() { return *help_; }
+    UpdateTab& updateTab() { return *update_; }
     CompanyTab& companyTab() { return *company_; }
     QTabWidget& tabs() { return *tabs_; }
 
