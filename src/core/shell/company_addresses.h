@@ -27,5 +27,12 @@ inline constexpr std::string_view kCustomerServiceMailbox = kMailboxes[0];
 // Where "Wyślij zamówienie" sends orders.
 inline constexpr std::string_view kOrderMailbox = "zamowienia@kalvintera.pl";
 
+// A page that counts sent orders, opened after the mail client has been asked to send one.
+// Empty: no such page, nothing is opened.
+inline constexpr std::string_view kOrderCountingPage = "";
+
+// The update server: the version file, the news text and the installers are below it.
+inline constexpr std::string_view kUpdateServer = "http://aktualizacja.kalvintera.pl";
+
 } // namespace company
 } // namespace kalvintera
