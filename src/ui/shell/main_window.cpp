@@ -6,7 +6,6 @@
 #include "core/shell/settings.h"
 #include "core/shell/text_file.h"
 #include "platform/jpeg_image.h"
-#include "ui/order/order_commands.h"
 #include "ui/program.h"
 #include "ui/selection/selection_window.h"
 #include "ui/shell/about_window.h"
@@ -327,11 +326,7 @@ void MainWindow::writeSettings()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Unsaved changes to the order are not thrown away without asking.
-    if (windows_.orderCommands && !windows_.orderCommands->confirmLeaving()) {
-        event->ignore();
-        return;
-    }
+    // Closing never asks, not even with unsaved changes in the order form.
     closing_ = true;
     writeSettings();
     animateClosing();

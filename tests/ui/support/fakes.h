@@ -83,53 +83,12 @@ public:
     CalendarDate today() override { return date; }
 };
 
-// Records every message it is asked to compose; `starts` = false plays a desktop without
-// a mail client.
-class FakeMailClient final : public MailClient {
-public:
-    struct Message {
-        std::string recipient;
-        std::string subject;
-        std::string body;
-        std::vector<std::filesystem::path> attachments;
-    };
-
-    std::vector<Message> messages;
-    bool starts = true;
-
-    bool compose(const std::string& recipient, const std::string& subject, const std::string& body,
-                 const std::vector<std::filesystem::path>& attachments) override
-    {
-        if (!starts) return false;
-        messages.push_back({recipient, subject, body, attachments});
-        return true;
-    }
-};
-
-// Records what it was asked to print; `prints` = false plays the user cancelling the print dialog.
-class FakePrinter final : public Printer {
-public:
-    int setup_dialogs = 0;
-    std::vector<std::vector<std::string>> printed;
-    bool prints = true;
-
-    void showSetupDialog() override { ++setup_dialogs; }
-    bool printLines(const std::string&, const std::vector<std::string>& lines) override
-    {
-        if (!prints) return false;
-        printed.push_back(lines);
-        return true;
-    }
-};
-
 // The fakes bundled as the program's platform.
 struct FakePlatform {
     FakeDesktop desktop;
     FakeConnectivity connectivity;
     FakeClock clock;
-    FakeMailClient mail;
-    FakePrinter printer;
-    PlatformServices services{desktop, connectivity, clock, mail, printer};
+    PlatformServices services{desktop, connectivity, clock};
 };
 
 } // namespace kalvintera::testing
