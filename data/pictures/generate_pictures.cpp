@@ -1,11 +1,13 @@
 // kalvintera-pictures: draws the pictures of the sample data folder.
 //
-//   kalvintera-pictures CATALOGUE_TEXT PICTURE_FOLDER
+//   kalvintera-pictures CATALOGUE_TEXT PICTURE_FOLDER [FITTING_FOLDER]
 //
 // Writes the maker's banner, logo, directions map, company pictures, award pictures and
 // splash pictures, then every product picture, thumbnail (plain and highlighted) and
-// dimension drawing that the catalogue text names, each file once. The output depends on
-// nothing but the catalogue and the installed fonts, so a build reproduces it byte for byte.
+// dimension drawing that the catalogue text names, each file once. Given a FITTING_FOLDER
+// (the data folder's calc/), it also draws the pressure-loss calculator's fitting pictures
+// there. The output depends on nothing but the catalogue and the installed fonts, so a
+// build reproduces it byte for byte.
 //
 // Exit codes: 0 success, 1 a data or file error (one line on stderr), 2 a bad command line.
 
@@ -14,6 +16,7 @@
 #include "company_slides.h"
 #include "dimension_drawings.h"
 #include "directions_map.h"
+#include "fitting_pictures.h"
 #include "picture_kit.h"
 #include "picture_plan.h"
 #include "product_pictures.h"
@@ -122,8 +125,8 @@ void ReportMissing(std::string_view field, const std::vector<std::string>& model
 
 int Run(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: " << kProgram << " CATALOGUE_TEXT PICTURE_FOLDER\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: " << kProgram << " CATALOGUE_TEXT PICTURE_FOLDER [FITTING_FOLDER]\n";
         return 2;
     }
     const std::vector<DeviceRecord> records = ParseCatalogueText(ReadWholeFile(argv[1]));
@@ -135,6 +138,10 @@ int Run(int argc, char** argv)
     ReportMissing("ThumbnailFile", plan.without_thumbnail);
     ReportMissing("DrawingFile", plan.without_drawing);
     std::cout << kProgram << ": " << writer.count() << " pictures in " << argv[2] << '\n';
+    if (argc == 4) {
+        const int fittings = WriteFittingPictures(std::filesystem::path(argv[3]));
+        std::cout << kProgram << ": " << fittings << " fitting pictures in " << argv[3] << '\n';
+    }
     return 0;
 }
 

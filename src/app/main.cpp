@@ -18,7 +18,10 @@ int main(int argc, char** argv)
     QtDesktop desktop;
     QtConnectivity connectivity;
     SystemClock clock;
-    PlatformServices platform{desktop, connectivity, clock};
+    XdgEmailClient mail;
+    QtPrinter printer;
+    QtHttpDownload http;
+    PlatformServices platform{desktop, connectivity, clock, mail, printer, http};
     QtPrompter prompter;
     Program program(DataFolder(QDir::currentPath().toStdString()), SystemLocaleFormats(), platform, prompter);
     application.setErrorReporter([&program](const QString& message) {

@@ -3,6 +3,9 @@
 #include "platform/clock.h"
 #include "platform/connectivity.h"
 #include "platform/desktop.h"
+#include "platform/http_download.h"
+#include "platform/mail_client.h"
+#include "platform/printer.h"
 
 namespace kalvintera {
 
@@ -12,6 +15,9 @@ struct PlatformServices {
     Desktop& desktop;
     Connectivity& connectivity;
     Clock& clock;
+    MailClient& mail;
+    Printer& printer;
+    HttpDownload& http;
 };
 
 } // namespace kalvintera

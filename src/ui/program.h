@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/device_table.h"
+#include "core/details/throttling_values.h"
 #include "core/order/order_list.h"
 #include "core/shell/air_properties.h"
 #include "core/shell/calendar_date.h"
@@ -63,6 +64,8 @@ struct Program {
     bool OpenedFromCatalogue = false;
     bool DutyPointKnown = false;
     double SelectedCandidatePower = 0;
+    // What the last throttling on the pressure chart left for the control element calculator.
+    std::optional<ThrottlingValues> throttling;
 
     // The device indices of the last search on any tab of the selection window.
     std::vector<DeviceIndex> selectionResults;

@@ -4,6 +4,20 @@
 #include "core/shell/settings.h"
 #include "core/errors.h"
 #include "core/text/number_format.h"
+#include "ui/calculators/air_balance_window.h"
+#include "ui/calculators/control_element_window.h"
+#include "ui/details/characteristic_chart_window.h"
+#include "ui/details/details_window.h"
+#include "ui/details/spectrum_window.h"
+#include "ui/details/transposed_window.h"
+#include "ui/ductloss/fitting_chooser.h"
+#include "ui/ductloss/fitting_dialog.h"
+#include "ui/ductloss/pressure_loss_window.h"
+#include "ui/humidair/air_calculator_help.h"
+#include "ui/humidair/air_calculator_window.h"
+#include "ui/humidair/ix_chart_window.h"
+#include "ui/order/order_commands.h"
+#include "ui/order/order_view.h"
 #include "ui/program.h"
 #include "ui/selection/arrangement_dialog.h"
 #include "ui/selection/gravity_scheme_window.h"
@@ -12,12 +26,17 @@
 #include "ui/shell/about_window.h"
 #include "ui/shell/awards_window.h"
 #include "ui/shell/hardware_window.h"
+#include "ui/shell/main_menu.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/map_window.h"
 #include "ui/shell/news_window.h"
+#include "ui/shell/order_form_tab.h"
 #include "ui/shell/picture_window.h"
+#include "ui/shell/products_tab.h"
 #include "ui/shell/settings_tab.h"
 #include "ui/shell/splash_window.h"
+#include "ui/shell/tools_tab.h"
+#include "ui/shell/update_tab.h"
 
 namespace kalvintera {
 namespace {
@@ -28,6 +47,90 @@ Window* Create(std::vector<std::unique_ptr<QObject>>& owned, Windows& windows, W
     owned.emplace_back(window);
     if constexpr (std::is_base_of_v<Translatable, Window>) windows.translatable.push_back(window);
     return window;
+}
+
+// The calculators are reached from the menu, the tools tab and the selection window.
+void ConnectCalculators(Windows& windows)
+{
+    MainWindow* main = windows.main;
+    AirBalanceWindow* air_balance = windows.airBalance;
+    ControlElementWindow* control_elements = windows.controlElements;
+    auto open_air_balance = [main, air_balance] { main->runDialog([air_balance] { air_balance->showModal(); }); };
+    auto open_control_elements = [main, control_elements] {
+        main->runDialog([control_elements] { control_elements->showModal(); });
+    };
+    QObject::connect(&main->menu(), &MainMenu::airBalanceCalculator, air_balance, open_air_balance);
+    QObject::connect(&main->menu(), &MainMenu::controlElementCalculator, control_elements, open_control_elements);
+    QObject::connect(&main->toolsTab(), &ToolsTab::toolRequested, air_balance, [=](ToolsTab::Tool tool) {
+        if (tool == ToolsTab::Tool::AirBalance) open_air_balance();
+        if (tool == ToolsTab::Tool::ControlElements) open_control_elements();
+    });
+    // "Kalkulator V" opens over the selection window, which stays open below it.
+    QObject::connect(windows.selection, &SelectionWindow::flowCalculatorRequested, air_balance,
+                     [air_balance] { air_balance->showModal(); });
+    QObject::connect(air_balance, &AirBalanceWindow::resultCopied, windows.selection, &SelectionWindow::setFlowText);
+    control_elements->setDensitySource([main] { return main->settingsTab().densityText(); });
+
+    QObject::connect(&main->updateTab(), &UpdateTab::closeProgramRequested, main, &QWidget::close);
+}
+
+// The details window opens over whichever window asked for it: the selection window keeps
+// it to itself, the main window runs its activation after it.
+void ConnectDetails(Windows& windows)
+{
+    MainWindow* main = windows.main;
+    DetailsWindow* details = windows.details;
+    QObject::connect(windows.selection, &SelectionWindow::detailsRequested, details, &DetailsWindow::openDetails);
+    QObject::connect(&main->productsTab(), &ProductsTab::detailsRequested, details,
+                     [main, details](const QString& caption) {
+                         main->runDialog([details, caption] { details->openWithCaption(caption); });
+                     });
+    QObject::connect(windows.orderCommands, &OrderCommands::detailsRequested, details,
+                     [main, details] { main->runDialog([details] { details->openDetails(); }); });
+    QObject::connect(details, &DetailsWindow::orderLineAdded, windows.orderCommands, &OrderCommands::showAddedLine);
+
+    ControlElementWindow* control_elements = windows.controlElements;
+    QObject::connect(windows.pressureChart, &CharacteristicChartWindow::throttled, control_elements,
+                     &ControlElementWindow::prefillFromThrottling);
+    QObject::connect(windows.pressureChart, &CharacteristicChartWindow::controlElementCalculatorRequested,
+                     control_elements, [control_elements] { control_elements->showModal(); });
+}
+
+// The pressure-loss calculator is reached from the menu, the tools tab and the selection
+// window's "Kalkulator dp"; its total goes to the selection's pressure field, and the
+// settings' roughness to its fitting dialog.
+void ConnectPressureLoss(Windows& windows)
+{
+    MainWindow* main = windows.main;
+    PressureLossWindow* calculator = windows.pressureLoss;
+    auto open = [main, calculator] { main->runDialog([calculator] { calculator->showModal(); }); };
+    QObject::connect(&main->menu(), &MainMenu::pressureLossCalculator, calculator, open);
+    QObject::connect(&main->toolsTab(), &ToolsTab::toolRequested, calculator, [open](ToolsTab::Tool tool) {
+        if (tool == ToolsTab::Tool::PressureLoss) open();
+    });
+    QObject::connect(windows.selection, &SelectionWindow::pressureCalculatorRequested, calculator,
+                     [calculator] { calculator->showModal(); });
+    QObject::connect(calculator, &PressureLossWindow::totalToFanSelection, windows.selection,
+                     &SelectionWindow::setPressureText);
+    QObject::connect(&main->settingsTab(), &SettingsTab::roughnessChanged, windows.fittingDialog,
+                     &FittingDialog::takeSettingsRoughness);
+    QObject::connect(&main->settingsTab(), &SettingsTab::roughnessBoxToggled, windows.fittingDialog,
+                     &FittingDialog::chooseOwnMaterial);
+}
+
+// The humid-air calculator comes from the tools menu and, with the IX chart, from the
+// tools tab's pop-up.
+void ConnectHumidAir(Windows& windows)
+{
+    MainWindow* main = windows.main;
+    AirCalculatorWindow* calculator = windows.airCalculator;
+    IxChartWindow* chart = windows.ixChart;
+    auto open_calculator = [main, calculator] { main->runDialog([calculator] { calculator->showModal(); }); };
+    QObject::connect(&main->menu(), &MainMenu::humidAirCalculator, calculator, open_calculator);
+    QObject::connect(&main->toolsTab(), &ToolsTab::toolRequested, chart, [=](ToolsTab::Tool tool) {
+        if (tool == ToolsTab::Tool::HumidAirCalculator) open_calculator();
+        if (tool == ToolsTab::Tool::HumidAirChart) main->runDialog([chart] { chart->showModal(); });
+    });
 }
 
 } // namespace
@@ -48,6 +151,32 @@ ProgramWindows::ProgramWindows(Program& program) : program_(program)
     windows_.hardware = Create(owned_, windows_, new HardwareWindow(program, parent));
     windows_.news = Create(owned_, windows_, new NewsWindow(program, parent));
     windows_.picture = Create(owned_, windows_, new PictureWindow(program, parent));
+    windows_.orderView = PlaceOrderView(program, windows_.main->orderFormTab().orderListArea());
+    windows_.translatable.push_back(windows_.orderView);
+    windows_.orderCommands = Create(owned_, windows_, new OrderCommands(program, windows_, *windows_.orderView));
+    windows_.airBalance = Create(owned_, windows_, new AirBalanceWindow(program, parent));
+    windows_.controlElements = Create(owned_, windows_, new ControlElementWindow(program, parent));
+    windows_.details = Create(owned_, windows_, new DetailsWindow(program, parent));
+    const auto new_chart = [&](CharacteristicKind kind) { return new CharacteristicChartWindow(program, kind, parent); };
+    windows_.pressureChart = Create(owned_, windows_, new_chart(CharacteristicKind::Pressure));
+    windows_.powerChart = Create(owned_, windows_, new_chart(CharacteristicKind::Power));
+    windows_.efficiencyChart = Create(owned_, windows_, new_chart(CharacteristicKind::Efficiency));
+    windows_.transposedParameters = Create(owned_, windows_, new TransposedParametersWindow(program, parent));
+    windows_.spectrum = Create(owned_, windows_, new SpectrumWindow(program, parent));
+    for (CharacteristicChartWindow* chart : {windows_.pressureChart, windows_.powerChart, windows_.efficiencyChart}) {
+        chart->setSelectionWindow(windows_.selection);
+    }
+    windows_.pressureChart->setTransposedWindow(windows_.transposedParameters);
+    windows_.details->setDialogs({windows_.selection, windows_.quantity, windows_.picture, windows_.pressureChart,
+                                  windows_.powerChart, windows_.efficiencyChart, windows_.spectrum});
+    windows_.pressureLoss = Create(owned_, windows_, new PressureLossWindow(program, parent));
+    windows_.fittingChooser = Create(owned_, windows_, new FittingChooser(program, parent));
+    windows_.fittingDialog = Create(owned_, windows_, new FittingDialog(program, parent));
+    windows_.fittingChooser->setFittingDialog(windows_.fittingDialog);
+    windows_.pressureLoss->setDialogs(windows_.fittingChooser, windows_.fittingDialog);
+    windows_.airCalculatorHelp = Create(owned_, windows_, new AirCalculatorHelp(program, parent));
+    windows_.airCalculator = Create(owned_, windows_, new AirCalculatorWindow(program, *windows_.airCalculatorHelp, parent));
+    windows_.ixChart = Create(owned_, windows_, new IxChartWindow(program, parent));
     connectWindows();
 }
 
@@ -56,6 +185,22 @@ void ProgramWindows::connectWindows()
     // Choosing either flow unit empties the selection's result lists.
     QObject::connect(&windows_.main->settingsTab(), &SettingsTab::flowUnitChanged, windows_.selection,
                      &SelectionWindow::emptyResultLists);
+
+    OrderCommands* order = windows_.orderCommands;
+    const MainMenu* menu = &windows_.main->menu();
+    QObject::connect(menu, &MainMenu::newOrder, order, &OrderCommands::newOrder);
+    QObject::connect(menu, &MainMenu::openOrder, order, &OrderCommands::openOrder);
+    QObject::connect(menu, &MainMenu::saveOrder, order, &OrderCommands::saveOrder);
+    QObject::connect(menu, &MainMenu::printerSetup, order, &OrderCommands::printerSetup);
+    QObject::connect(menu, &MainMenu::printOrder, order, &OrderCommands::printOrder);
+    QObject::connect(menu, &MainMenu::sendOrder, order, &OrderCommands::sendOrder);
+    QObject::connect(&windows_.main->orderFormTab(), &OrderFormTab::sendRequested, order, &OrderCommands::sendOrder);
+    QObject::connect(windows_.selection, &SelectionWindow::orderLineAdded, order, &OrderCommands::showAddedLine);
+
+    ConnectCalculators(windows_);
+    ConnectDetails(windows_);
+    ConnectPressureLoss(windows_);
+    ConnectHumidAir(windows_);
 }
 
 ProgramWindows::~ProgramWindows()

@@ -76,6 +76,14 @@ TEST(DuctRun, AddsNumbersAndTotalsRows)
     EXPECT_EQ(run.totalText(), "10.5");
     EXPECT_FALSE(run.replace(2, Row("E", "1"), 1, kPoint));
 
+    // Rows hold what a file will: texts cut to their fields.
+    FittingRow long_texts = Row("KRATKA_NAWIEWNA/WYWIEWNA_PROSTOKĄTNA_DŁUGA_NAZWA", "1");
+    long_texts.Length = "12345678901234";
+    ASSERT_TRUE(run.add(long_texts, 1, kPoint));
+    EXPECT_EQ(run.row(2).Name, "KRATKA_NAWIEWNA/WYWIEWNA_PROSTOKĄTNA_DŁU");
+    EXPECT_EQ(run.row(2).Length, "1234567890");
+    ASSERT_TRUE(run.remove(2, kPoint));
+
     run.clear();
     EXPECT_EQ(run.count(), 0);
     EXPECT_EQ(run.totalText(), "0");
@@ -196,7 +204,7 @@ TEST(RunExport, WritesAHeaderAndThirteenColumnsPerRow)
 
     const std::string csv = RunCsvText(rows);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csv.find("LP;Nazwa_kształtki;"), std::string::npos);
+    EXPECT_NE(csv.find("LP;Nazwa_kształtki;Przepływ_V[m3/h];Prędkość_w[m/s];Długość_L[mm];"), std::string::npos);
     EXPECT_NE(csv.find("\r\n0;ТРОЙНИК;400;8,842;500;0;0;200;125;0,5;1,23;23,46;24,69\r\n"), std::string::npos);
     row.Name = "A;\"B\"";
     EXPECT_NE(RunCsvText(std::vector<FittingRow>{row}).find("0;\"A;\"\"B\"\"\";400"), std::string::npos);

@@ -226,7 +226,7 @@ TEST(ChartPoints, PointDataDialogWorkedExample)
     EXPECT_EQ(again.dew_point, "14.07");
 }
 
-TEST(ChartPoints, PointDataDialogSpecialTexts)
+TEST(ChartPoints, PointDataDialogUnusualTexts)
 {
     const auto enthalpy = [](const std::string& x, const std::string& t, PointDataInput changed) {
         PointDataTexts typed;

@@ -1,19 +1,12 @@
 #pragma once
 
 #include "core/details/chart_curves.h"
+#include "core/details/throttling_values.h"
 #include "core/selection/duty_point.h"
 
 #include <string>
 
 namespace kalvintera {
-
-// What throttling leaves to the control element calculator: the surplus pressure the
-// element must absorb and the flow through it, both to one decimal.
-struct ThrottlingValues {
-    double surplus_pressure_pa = 0;
-    double flow_m3h = 0;
-    bool operator==(const ThrottlingValues&) const = default;
-};
 
 // The fan slowed (or sped up) from n to n′ so that its characteristic passes through the
 // duty flow: every point (V, dp) moves to (r·V, r²·dp), r = n′ / n.

@@ -41,7 +41,7 @@ bool DuctRun::add(FittingRow row, double total_pa, NumberFormat numbers)
 {
     if (full()) return false;
     row.Lp = std::to_string(rows_.size());
-    rows_.push_back(std::move(row));
+    rows_.push_back(FitFittingRow(std::move(row)));
     showTotal(shownTotal(numbers) + total_pa, numbers);
     return true;
 }
@@ -52,7 +52,7 @@ bool DuctRun::replace(int index, FittingRow row, double total_pa, NumberFormat n
     FittingRow& slot = rows_[static_cast<std::size_t>(index)];
     const double without_old = RoundHalfEven(shownTotal(numbers) - ReadTotal(slot.TotalLoss, numbers), 2);
     row.Lp = std::to_string(index);
-    slot = std::move(row);
+    slot = FitFittingRow(std::move(row));
     showTotal(without_old + total_pa, numbers);
     return true;
 }

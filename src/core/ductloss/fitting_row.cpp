@@ -88,6 +88,12 @@ std::string StorableFittingName(const FittingRow& row)
     return kind == 0 ? row.Name : std::string(FittingKindOf(kind).name);
 }
 
+FittingRow FitFittingRow(FittingRow row)
+{
+    for (const TextField& field : kTextFields) row.*field.member = CutToCharacters(row.*field.member, field.capacity);
+    return row;
+}
+
 void EncodeFittingRow(const FittingRow& row, std::uint8_t* bytes)
 {
     std::memset(bytes, 0, kFittingRowSize);

@@ -56,6 +56,10 @@ int FittingRowKind(const FittingRow& row);
 // file stays readable in any language.
 std::string StorableFittingName(const FittingRow& row);
 
+// The row with every text cut to the characters its field holds, so what the run shows is
+// what a saved file will hold.
+FittingRow FitFittingRow(FittingRow row);
+
 // The 372 bytes of a row, and back. Encoding cuts every text to its field and zeroes the
 // fillers and the unused bytes; decoding clamps a length byte above its field's capacity.
 void EncodeFittingRow(const FittingRow& row, std::uint8_t* bytes);

@@ -56,7 +56,11 @@ std::vector<std::string> RunExportLines(std::span<const FittingRow> rows)
 
 std::string RunCsvText(std::span<const FittingRow> rows)
 {
-    std::string text = "\xEF\xBB\xBF" + Join(kColumns, ";", CsvField) + "\r\n";
+    // The text table's heading calls the length column metres though it holds millimetres,
+    // as the spreadsheet add-in expects; the CSV file is read by people and says what it holds.
+    std::array<std::string_view, 13> columns = kColumns;
+    columns[4] = "Długość_L[mm]";
+    std::string text = "\xEF\xBB\xBF" + Join(columns, ";", CsvField) + "\r\n";
     for (const FittingRow& row : rows) text += Join(Columns(row, row.Name), ";", CsvField) + "\r\n";
     return text;
 }

@@ -6,6 +6,7 @@
 #include "core/shell/settings.h"
 #include "core/shell/text_file.h"
 #include "platform/jpeg_image.h"
+#include "ui/order/order_commands.h"
 #include "ui/program.h"
 #include "ui/selection/selection_window.h"
 #include "ui/shell/about_window.h"
@@ -278,6 +279,11 @@ bool MainWindow::activate()
         return true;
     }
     settings_->recomputeAir();
+    if (update_->reminderDue()) {
+        // The reminder checks on the update tab, so that tab comes to the front.
+        selectTab(MainTab::Update);
+        update_->remind();
+    }
     showNewsOnce();
     return true;
 }
@@ -326,7 +332,11 @@ void MainWindow::writeSettings()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing never asks, not even with unsaved changes in the order form.
+    // Unsaved changes to the order are not thrown away without asking.
+    if (windows_.orderCommands && !windows_.orderCommands->confirmLeaving()) {
+        event->ignore();
+        return;
+    }
     closing_ = true;
     writeSettings();
     animateClosing();

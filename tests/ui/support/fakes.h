@@ -6,8 +6,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,12 +88,122 @@ public:
     CalendarDate today() override { return date; }
 };
 
+// Records every message it is asked to compose; `starts` = false plays a desktop without
+// a mail client.
+class FakeMailClient final : public MailClient {
+public:
+    struct Message {
+        std::string recipient;
+        std::string subject;
+        std::string body;
+        std::vector<std::filesystem::path> attachments;
+    };
+
+    std::vector<Message> messages;
+    bool starts = true;
+
+    bool compose(const std::string& recipient, const std::string& subject, const std::string& body,
+                 const std::vector<std::filesystem::path>& attachments) override
+    {
+        if (!starts) return false;
+        messages.push_back({recipient, subject, body, attachments});
+        return true;
+    }
+};
+
+// Records what it was asked to print; `prints` = false plays the user cancelling the print dialog.
+class FakePrinter final : public Printer {
+public:
+    int setup_dialogs = 0;
+    std::vector<std::vector<std::string>> printed;
+    bool prints = true;
+
+    void showSetupDialog() override { ++setup_dialogs; }
+    bool printLines(const std::string&, const std::vector<std::string>& lines) override
+    {
+        if (!prints) return false;
+        printed.push_back(lines);
+        return true;
+    }
+};
+
+// Serves HTTP answers from memory. An address without an answer fails like a missing page.
+// `after_read` runs after every block handed out, with the bytes of that transfer so far:
+// a test clicks there what a user clicks while a download runs.
+class FakeHttpDownload final : public HttpDownload {
+public:
+    struct Answer {
+        std::string body;
+        bool announces_length = true;             // sends a Content-Length of the body's size
+        std::optional<std::size_t> breaks_after;  // the connection breaks after this many bytes
+    };
+
+    std::map<std::string, Answer> answers;
+    std::vector<std::string> requested;
+    std::function<void(long long bytes)> after_read;
+    std::filesystem::path folder;
+
+    FakeHttpDownload()
+    {
+        char name[] = "/tmp/kalvintera-downloads-XXXXXX";
+        if (::mkdtemp(name)) folder = name;
+    }
+    ~FakeHttpDownload() override
+    {
+        std::error_code ignored;
+        if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
+    }
+    FakeHttpDownload(const FakeHttpDownload&) = delete;
+    FakeHttpDownload& operator=(const FakeHttpDownload&) = delete;
+
+    std::unique_ptr<HttpTransfer> open(const std::string& url) override
+    {
+        requested.push_back(url);
+        const auto found = answers.find(url);
+        if (found == answers.end()) throw NetworkError("The server answered 404 Not Found for " + url);
+        return std::make_unique<Transfer>(found->second, after_read);
+    }
+    std::filesystem::path downloadFolder() override { return folder; }
+
+private:
+    class Transfer final : public HttpTransfer {
+    public:
+        Transfer(Answer answer, std::function<void(long long)> after_read)
+            : answer_(std::move(answer)), after_read_(std::move(after_read))
+        {
+        }
+        std::optional<long long> contentLength() const override
+        {
+            if (!answer_.announces_length) return std::nullopt;
+            return static_cast<long long>(answer_.body.size());
+        }
+        std::string read(std::size_t max_bytes) override
+        {
+            if (answer_.breaks_after && offset_ >= *answer_.breaks_after) {
+                throw NetworkError("The connection was closed by the server");
+            }
+            std::string block = answer_.body.substr(std::min(offset_, answer_.body.size()), max_bytes);
+            offset_ += block.size();
+            if (!block.empty() && after_read_) after_read_(static_cast<long long>(offset_));
+            return block;
+        }
+
+    private:
+        Answer answer_;
+        std::function<void(long long)> after_read_;
+        std::size_t offset_ = 0;
+    };
+};
+
 // The fakes bundled as the program's platform.
 struct FakePlatform {
     FakeDesktop desktop;
     FakeConnectivity connectivity;
     FakeClock clock;
-    PlatformServices services{desktop, connectivity, clock};
+    FakeMailClient mail;
+    FakePrinter printer;
+    FakeHttpDownload http;
+    PlatformServices services{desktop, connectivity, clock, mail, printer, http};
 };
 
 } // namespace kalvintera::testing
