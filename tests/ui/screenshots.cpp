@@ -8,6 +8,7 @@
 #include "ui/calculators/air_balance_window.h"
 #include "ui/calculators/control_element_window.h"
 #include "ui/program.h"
+#include "ui/order/order_view.h"
 #include "ui/program_windows.h"
 #include "ui/details/characteristic_chart_window.h"
 #include "ui/details/details_window.h"
@@ -135,6 +136,27 @@ int main(int argc, char** argv)
         Save(windows.transposedParameters, folder, "transposed-parameters");
         windows.pressureChart->reject();
         Save(windows.spectrum, folder, "spectrum");
+    }
+
+    // The order form with the lines a customer would put together: six lines, so the list scrolls.
+    {
+        const char* models[] = {"KDH-355", "KDH-400", "KDH-250", "KDH-315", "KDH-450", "KDH-355"};
+        for (const char* model : models) {
+            const auto index = FindDeviceByModel(program.devices, model);
+            if (!index) continue;
+            OrderLine line;
+            line.DeviceIndex = static_cast<std::int32_t>(*index);
+            line.Quantity = "2";
+            line.Execution = "standard";
+            line.Colour = "RAL 7035";
+            line.Arrangement = "-";
+            line.Voltage = "230V";
+            (void)program.order.append(line);
+        }
+        program.orderChanged = true;
+        windows.orderView->showOrder();
+        tabs.setCurrentIndex(static_cast<int>(MainTab::OrderForm));
+        Save(windows.main, folder, "order-form");
     }
 
     // The pressure-loss calculator with a run of a straight duct, an elbow, a tee and a
