@@ -55,7 +55,7 @@ Arguments Arguments::Parse(std::span<const std::string> tokens, std::span<const 
         }
         const OptionSpec* option = FindOption(name, options);
         if (option == nullptr) throw UsageError("unknown option --" + name);
-        if (parsed.has(name)) throw UsageError("option --" + name + " is given twice");
+        if (!option->repeatable && parsed.has(name)) throw UsageError("option --" + name + " is given twice");
 
         std::optional<std::string> value;
         if (option->takesValue()) {
@@ -87,6 +87,15 @@ std::optional<std::string> Arguments::value(std::string_view name) const
     return std::nullopt;
 }
 
+std::vector<std::string> Arguments::values(std::string_view name) const
+{
+    std::vector<std::string> found;
+    for (const auto& [option, value] : options_) {
+        if (option == name && value) found.push_back(*value);
+    }
+    return found;
+}
+
 std::string Arguments::valueOr(std::string_view name, std::string_view fallback) const
 {
     return value(name).value_or(std::string(fallback));
@@ -100,6 +109,17 @@ std::optional<double> Arguments::optionalNumber(std::string_view name) const
         return ParseNumber(NormalizeDecimal(*text, NumberFormat::point()), NumberFormat::point());
     } catch (const ConversionError&) {
         throw UsageError("option --" + std::string(name) + ": \"" + *text + "\" is not a number");
+    }
+}
+
+std::optional<long long> Arguments::optionalInteger(std::string_view name) const
+{
+    const std::optional<std::string> text = value(name);
+    if (!text) return std::nullopt;
+    try {
+        return ParseInteger(*text);
+    } catch (const ConversionError&) {
+        throw UsageError("option --" + std::string(name) + ": \"" + *text + "\" is not a whole number");
     }
 }
 

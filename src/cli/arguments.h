@@ -20,11 +20,12 @@ public:
 };
 
 // One option a command accepts, written "--name value" (or "--name=value") when it takes a
-// value and "--name" alone when it is a flag.
+// value and "--name" alone when it is a flag. Only a repeatable option may be given twice.
 struct OptionSpec {
     std::string_view name;       // without the leading "--"
     std::string_view value_name; // "V", "DIR", "table|csv"; empty for a flag
     std::string_view help;
+    bool repeatable = false;
 
     bool takesValue() const { return !value_name.empty(); }
 };
@@ -40,17 +41,22 @@ class Arguments {
 public:
     // Tokens after the command name. "--" ends the options; a token starting with "--" is an
     // option, anything else (also "-5") a positional argument. UsageError for an option the
-    // command does not accept, a value missing, a flag given a value, or an option given twice.
+    // command does not accept, a value missing, a flag given a value, or an option that is
+    // not repeatable given twice.
     static Arguments Parse(std::span<const std::string> tokens, std::span<const OptionSpec> options);
 
     bool has(std::string_view name) const;
     std::optional<std::string> value(std::string_view name) const;
+    // Every value of a repeatable option, in the order given.
+    std::vector<std::string> values(std::string_view name) const;
     std::string valueOr(std::string_view name, std::string_view fallback) const;
 
     // The option's number, with "." or "," as the decimal separator. UsageError when it is
     // missing (required form) or not a number.
     double number(std::string_view name) const;
     std::optional<double> optionalNumber(std::string_view name) const;
+    // The option's whole number (an optional sign and digits). UsageError when it is not one.
+    std::optional<long long> optionalInteger(std::string_view name) const;
 
     // The option's value, which must be one of `allowed`; `fallback` when it is not given.
     std::string choice(std::string_view name, std::initializer_list<std::string_view> allowed,

@@ -10,7 +10,13 @@
     COMMAND(Cylindrical)                 \
     COMMAND(Integrated)                  \
     COMMAND(Catalogue)                   \
-    COMMAND(Language)
+    COMMAND(Language)                    \
+    COMMAND(Air)                         \
+    COMMAND(IxReadout)                   \
+    COMMAND(Fitting)                     \
+    COMMAND(DuctRun)                     \
+    COMMAND(Orifice)                     \
+    COMMAND(AirBalance)
 
 namespace kalvintera::cli {
 

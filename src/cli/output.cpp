@@ -3,8 +3,11 @@
 #include "core/errors.h"
 #include "core/text/code_page.h"
 #include "core/text/number_format.h"
+#include "core/text/rounding.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace kalvintera::cli {
 namespace {
@@ -91,6 +94,26 @@ std::string CsvCell(std::string_view text)
     }
     quoted += '"';
     return quoted;
+}
+
+std::string ExactNumber(double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    return std::string(buffer, result.ptr);
+}
+
+std::string NumberCell(double value, int decimals, OutputFormat format)
+{
+    if (!std::isfinite(value)) return {};
+    if (format == OutputFormat::Csv) return ExactNumber(value);
+    return FormatShortest(RoundHalfEven(value, decimals), NumberFormat::point());
+}
+
+std::string NumberCell(double value, OutputFormat format)
+{
+    if (!std::isfinite(value)) return {};
+    return format == OutputFormat::Csv ? ExactNumber(value) : FormatShortest(value, NumberFormat::point());
 }
 
 void WriteResult(std::ostream& out, const ResultTable& result, OutputFormat format)

@@ -29,4 +29,14 @@ void WriteResult(std::ostream& out, const ResultTable& result, OutputFormat form
 // One csv cell: as it is, or quoted with inner quotes doubled when it needs quoting.
 std::string CsvCell(std::string_view text);
 
+// A number with 17 significant digits, enough to read back the same double.
+std::string ExactNumber(double value);
+
+// A computed value as a cell: for csv the value itself (17 significant digits), for the
+// table as the window shows it, rounded to `decimals` (halves to even) in the shortest
+// form. A value that is not a number is an empty cell.
+std::string NumberCell(double value, int decimals, OutputFormat format);
+// The same for a value the window shows unrounded.
+std::string NumberCell(double value, OutputFormat format);
+
 } // namespace kalvintera::cli

@@ -1,15 +1,13 @@
 #include "cli/session.h"
 
-#include <charconv>
 #include <filesystem>
 
 namespace kalvintera::cli {
 
-Session OpenSession(const Arguments& arguments)
+Session OpenSettingsSession(const Arguments& arguments)
 {
     Session session(arguments.dataFolder());
     session.settings = ReadSettings(session.data.resolve(kSettingsFileName), session.numbers, ShortDateFormat());
-    LoadDeviceTable(session.data.resolve("urzadzenia.dbx"), session.devices, session.numbers);
     if (const auto files = FilesForLanguage(session.settings.language)) {
         const std::filesystem::path file = session.data.resolve(files->languageFile);
         std::error_code error;
@@ -18,6 +16,13 @@ Session OpenSession(const Arguments& arguments)
             session.language_loaded = true;
         }
     }
+    return session;
+}
+
+Session OpenSession(const Arguments& arguments)
+{
+    Session session = OpenSettingsSession(arguments);
+    LoadDeviceTable(session.data.resolve("urzadzenia.dbx"), session.devices, session.numbers);
     return session;
 }
 
@@ -46,13 +51,6 @@ std::string RequiredNumberText(const Arguments& arguments, std::string_view name
 std::string OptionalNumberText(const Arguments& arguments, std::string_view name)
 {
     return arguments.optionalNumber(name) ? *arguments.value(name) : std::string();
-}
-
-std::string ExactNumber(double value)
-{
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
 }
 
 } // namespace kalvintera::cli

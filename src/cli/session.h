@@ -28,6 +28,10 @@ struct Session {
 // only leaves the built-in values (messages then show their line numbers).
 Session OpenSession(const Arguments& arguments);
 
+// The same without the device database, for the calculators, which only need the messages
+// of the language the settings name: `devices` stays empty.
+Session OpenSettingsSession(const Arguments& arguments);
+
 // The message of language line `line`, or "message N" when no language file is loaded.
 std::string MessageOf(const Session& session, int line);
 
@@ -42,8 +46,5 @@ void ReportProblems(const std::vector<std::string>& problems, std::ostream& err)
 std::string RequiredNumberText(const Arguments& arguments, std::string_view name);
 // Empty when the option is not given.
 std::string OptionalNumberText(const Arguments& arguments, std::string_view name);
-
-// A number with 17 significant digits, enough to read back the same double.
-std::string ExactNumber(double value);
 
 } // namespace kalvintera::cli

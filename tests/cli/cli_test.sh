@@ -9,33 +9,7 @@ scratch=$3/cli_test_work
 rm -rf "$scratch"
 mkdir -p "$scratch"
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-# expect CODE DESCRIPTION COMMAND...: runs the command with stdout and stderr captured in
-# $scratch/out and $scratch/err and checks its exit code.
-expect() {
-  local code=$1 what=$2
-  shift 2
-  "$@" >"$scratch/out" 2>"$scratch/err"
-  local got=$?
-  if [ "$got" -ne "$code" ]; then
-    fail "$what: exit code $got, expected $code (stderr: $(head -c 300 "$scratch/err"))"
-    return 1
-  fi
-  return 0
-}
-
-stderr_has() {
-  grep -q -- "$2" "$scratch/err" || fail "$1: stderr lacks \"$2\": $(head -c 300 "$scratch/err")"
-}
-
-one_line_stderr() {
-  [ "$(wc -l <"$scratch/err")" -eq 1 ] || fail "$1: stderr is not one line: $(cat "$scratch/err")"
-}
+source "$(dirname "$0")/test_support.sh"
 
 [ -f "$data/urzadzenia.dbx" ] || { echo "FAIL: no sample database in $data" >&2; exit 1; }
 
@@ -157,8 +131,4 @@ expect 0 "message without a language file" "$cli" --data "$scratch/bare" select 
 expect 1 "select without a database" "$cli" --data "$scratch" select --flow 1200 --pressure 150 &&
   stderr_has "select without a database" "urzadzenia.dbx"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed" >&2
-  exit 1
-fi
-echo "all command-line checks passed"
+finish "command-line"

@@ -331,6 +331,7 @@ FittingCommit FittingForm::commit()
     }
     outcome.row = makeRow(input, result);
     outcome.total_pa = result.total_pa;
+    outcome.result = result;
     return outcome;
 }
 

@@ -53,6 +53,7 @@ struct FittingCommit {
     int refusal_line = 0; // kNoLengthLine, kNoFlowLine or kNoRoughnessLine: nothing committed
     FittingRow row;       // Lp is the run's to set
     double total_pa = 0;  // dpc before rounding
+    FittingResult result; // every figure of the fitting before rounding
 };
 
 // What the fitting dialog holds and the rules between its fields: the defaults of each

@@ -1,53 +1,36 @@
 #include "core/humidair/ix_chart_readout.h"
 
-#include "core/text/rounding.h"
+#include "core/humidair/ix_readout_state.h"
 
 #include <cmath>
-#include <limits>
 
 namespace kalvintera {
 namespace {
 
-std::string Shown(double value, int decimals, NumberFormat format)
+std::string Shown(double value, NumberFormat format)
 {
-    if (!std::isfinite(value)) return "-";
-    return FormatShortest(RoundHalfEven(value, decimals), format);
+    return std::isfinite(value) ? FormatShortest(value, format) : std::string("-");
 }
 
 } // namespace
 
 HumidAirState ReadoutAt(const IxChartGeometry& geometry, double pb, int x, int y)
 {
-    const ChartState at = PixelToChart(geometry, x, y);
-    HumidAirState s;
-    s.barometric_pa = pb;
-    s.moisture_kgkg = at.moisture_kgkg <= 0 ? 0.000001 : at.moisture_kgkg;
-    s.temperature_c = at.temperature_c;
-    s.enthalpy_kjkg = EnthalpyOf(s.temperature_c, s.moisture_kgkg);
-    s.density_kgm3 = HumidAirDensity(pb, s.moisture_kgkg, s.temperature_c);
-    s.saturation_pa = SaturationPressure(s.temperature_c);
-    double phi = HumidityFromMoisture(s.moisture_kgkg, s.saturation_pa, pb);
-    if (phi >= 1) phi = 1;
-    s.humidity_percent = 100 * phi;
-    s.vapour_pa = phi * s.saturation_pa;
-    s.dry_air_pa = pb - s.vapour_pa;
-    s.dew_point_c = s.vapour_pa > 0 ? SaturationTemperature(s.vapour_pa) : std::numeric_limits<double>::quiet_NaN();
-    s.wet_bulb_c = std::numeric_limits<double>::quiet_NaN();
-    return s;
+    return ReadoutState(PixelToChart(geometry, x, y), pb);
 }
 
 std::vector<std::string> ReadoutLines(const HumidAirState& s, NumberFormat f)
 {
-    const double phi = s.humidity_percent / 100;
+    const ReadoutFigures shown = ShownReadout(s);
     return {
-        "X = " + Shown(s.moisture_kgkg * 1000, 1, f) + " g/kg",
-        "t = " + Shown(s.temperature_c, 1, f) + " C",
-        "i = " + Shown(s.enthalpy_kjkg, 1, f) + " kJ/kg",
-        "ρ = " + Shown(s.density_kgm3, 3, f) + " kg/m3",
-        "φ = " + (std::isfinite(phi) ? FormatShortest(RoundHalfEven(phi, 3) * 100, f) : std::string("-")) + " %",
-        "pp= " + Shown(s.vapour_pa, 1, f) + " Pa",
-        "pg= " + Shown(s.dry_air_pa, 1, f) + " Pa",
-        "tr= " + Shown(s.dew_point_c, 1, f) + " C",
+        "X = " + Shown(shown.moisture_gkg, f) + " g/kg",
+        "t = " + Shown(shown.temperature_c, f) + " C",
+        "i = " + Shown(shown.enthalpy_kjkg, f) + " kJ/kg",
+        "ρ = " + Shown(shown.density_kgm3, f) + " kg/m3",
+        "φ = " + Shown(shown.humidity_percent, f) + " %",
+        "pp= " + Shown(shown.vapour_pa, f) + " Pa",
+        "pg= " + Shown(shown.dry_air_pa, f) + " Pa",
+        "tr= " + Shown(shown.dew_point_c, f) + " C",
     };
 }
 
