@@ -78,4 +78,25 @@ QImage Logo()
     return image;
 }
 
+QImage AppIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PrepareTidy(painter);
+
+    // A small margin keeps the tile clear of the edge, as icon themes expect.
+    const qreal margin = size * 0.06;
+    const QRectF tile(margin, margin, size - 2 * margin, size - 2 * margin);
+    QLinearGradient ground(tile.topLeft(), tile.bottomRight());
+    ground.setColorAt(0.0, colour::kBlue);
+    ground.setColorAt(1.0, colour::kNavy);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ground);
+    painter.drawRoundedRect(tile, tile.width() * 0.2, tile.width() * 0.2);
+
+    DrawFanEmblem(painter, tile.center(), tile.width() * 0.36, Qt::white, QColor(150, 225, 225));
+    return image;
+}
+
 } // namespace kalvintera::pictures

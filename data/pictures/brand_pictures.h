@@ -11,4 +11,8 @@ QImage BrandBanner(int width, int height);
 // The logo (200 × 150): shown in the About window and as the catalogue preview's placeholder.
 QImage Logo();
 
+// The desktop icon, `size` pixels square on a transparent ground: the logo's fan emblem on
+// a rounded tile in the banner's colours, so it reads at 16 pixels as well as at 256.
+QImage AppIcon(int size);
+
 } // namespace kalvintera::pictures

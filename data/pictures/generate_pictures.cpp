@@ -1,6 +1,7 @@
 // kalvintera-pictures: draws the pictures of the sample data folder.
 //
 //   kalvintera-pictures CATALOGUE_TEXT PICTURE_FOLDER [FITTING_FOLDER]
+//   kalvintera-pictures --icons ICON_FOLDER
 //
 // Writes the maker's banner, logo, directions map, company pictures, award pictures and
 // splash pictures, then every product picture, thumbnail (plain and highlighted) and
@@ -8,6 +9,9 @@
 // (the data folder's calc/), it also draws the pressure-loss calculator's fitting pictures
 // there. The output depends on nothing but the catalogue and the installed fonts, so a
 // build reproduces it byte for byte.
+//
+// With --icons it draws only the desktop icon, in every usual size, laid out as an icon
+// theme folder (ICON_FOLDER/48x48/apps/kalvintera.png ...), ready to install under hicolor.
 //
 // Exit codes: 0 success, 1 a data or file error (one line on stderr), 2 a bad command line.
 
@@ -123,10 +127,25 @@ void ReportMissing(std::string_view field, const std::vector<std::string>& model
     std::cout << ")\n";
 }
 
+void WriteIcons(const std::filesystem::path& folder)
+{
+    constexpr std::array kSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+    for (const int size : kSizes) {
+        const std::string side = std::to_string(size);
+        SavePng(AppIcon(size), folder / (side + "x" + side) / "apps" / "kalvintera.png");
+    }
+    std::cout << kProgram << ": " << kSizes.size() << " icon sizes in " << folder.string() << '\n';
+}
+
 int Run(int argc, char** argv)
 {
+    if (argc == 3 && std::string_view(argv[1]) == "--icons") {
+        WriteIcons(argv[2]);
+        return 0;
+    }
     if (argc != 3 && argc != 4) {
-        std::cerr << "usage: " << kProgram << " CATALOGUE_TEXT PICTURE_FOLDER [FITTING_FOLDER]\n";
+        std::cerr << "usage: " << kProgram << " CATALOGUE_TEXT PICTURE_FOLDER [FITTING_FOLDER]\n"
+                  << "       " << kProgram << " --icons ICON_FOLDER\n";
         return 2;
     }
     const std::vector<DeviceRecord> records = ParseCatalogueText(ReadWholeFile(argv[1]));

@@ -30,14 +30,27 @@ void PrepareTidy(QPainter& painter)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-void SaveJpeg(const QImage& image, const std::filesystem::path& folder, const std::string& name)
+namespace {
+
+void SavePicture(const QImage& image, const std::filesystem::path& file, const char* format, int quality)
 {
-    const std::filesystem::path file = folder / name;
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    if (error || !image.save(QString::fromStdString(file.string()), "JPEG", kJpegQuality)) {
+    if (error || !image.save(QString::fromStdString(file.string()), format, quality)) {
         throw FileError("Cannot write the picture " + file.string());
     }
+}
+
+} // namespace
+
+void SaveJpeg(const QImage& image, const std::filesystem::path& folder, const std::string& name)
+{
+    SavePicture(image, folder / name, "JPEG", kJpegQuality);
+}
+
+void SavePng(const QImage& image, const std::filesystem::path& file)
+{
+    SavePicture(image, file, "PNG", -1);
 }
 
 QLinearGradient MetalAcross(qreal x0, qreal x1, QColor base)

@@ -2,7 +2,7 @@
 
 // The common drawing vocabulary of the sample pictures: the house colours, fonts in pixel
 // sizes (so the result does not depend on the screen's resolution), shaded metal, arrows,
-// the fan emblem, and writing a picture as JPEG.
+// the fan emblem, and writing a picture as JPEG (or PNG for the icon).
 
 #include <QColor>
 #include <QFont>
@@ -47,6 +47,9 @@ void PrepareTidy(QPainter& painter);
 
 // Writes `image` as folder/name in JPEG; FileError naming the path when it cannot.
 void SaveJpeg(const QImage& image, const std::filesystem::path& folder, const std::string& name);
+// Writes `image` as PNG (keeping its transparency), making the folders it needs; FileError
+// naming the path when it cannot.
+void SavePng(const QImage& image, const std::filesystem::path& file);
 
 // Shading of a vertical cylinder (or any body lit from the upper left) between x0 and x1.
 QLinearGradient MetalAcross(qreal x0, qreal x1, QColor base);

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/shell/file_io.h"
 
+#include <array>
 #include <string>
 
 namespace kalvintera {
@@ -58,8 +59,12 @@ void WriteChartFiles(const std::filesystem::path& chart_file, const std::vector<
         throw FileError("Cannot save the chart as " + PathText(chart_file)
                         + ": its process file would have the same name; choose a name that does not end in \"p\"");
     }
-    WriteFileAtomically(chart_file, EncodeAll(points, kChartPointSize, EncodeChartPoint));
-    WriteFileAtomically(process_file, EncodeAll(processes, kChartProcessSize, EncodeChartProcess));
+    // Written as one: a process file that cannot be written must not leave new points
+    // beside the old processes.
+    const std::string point_bytes = EncodeAll(points, kChartPointSize, EncodeChartPoint);
+    const std::string process_bytes = EncodeAll(processes, kChartProcessSize, EncodeChartProcess);
+    const std::array<FileContents, 2> files{FileContents{chart_file, point_bytes}, FileContents{process_file, process_bytes}};
+    WriteFilesAtomically(files);
 }
 
 std::vector<ChartPoint> ReadChartPointFile(const std::filesystem::path& chart_file)

@@ -12,7 +12,7 @@ namespace kalvintera {
 // ".ixp"), as 44-byte records.
 std::filesystem::path ProcessFilePath(const std::filesystem::path& chart_file);
 
-// Writes both files, each through a temporary file, so a failed write leaves the old ones.
+// Writes both files as one save through temporary files: a failed write leaves both old ones.
 // A chart name ending in "p" is refused (FileError): its process file would overwrite it.
 // A chart without processes gets an empty process file. FileError naming the path.
 void WriteChartFiles(const std::filesystem::path& chart_file, const std::vector<ChartPoint>& points,

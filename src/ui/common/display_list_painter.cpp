@@ -1,5 +1,9 @@
 #include "ui/common/display_list_painter.h"
 
+#include "core/errors.h"
+#include "core/shell/file_io.h"
+
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -94,7 +98,17 @@ QImage RenderDisplayList(const DisplayList& list)
 
 bool SaveDisplayListAsBmp(const DisplayList& list, const QString& file)
 {
-    return RenderDisplayList(list).save(file, "BMP");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !RenderDisplayList(list).save(&buffer, "BMP")) return false;
+    // Not written over the old picture directly: a full disk would leave neither picture.
+    try {
+        WriteFileAtomically(std::filesystem::path(file.toStdString()),
+                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const FileError&) {
+        return false;
+    }
+    return true;
 }
 
 } // namespace kalvintera

@@ -15,7 +15,8 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list);
 // The chart as an image of its own size.
 QImage RenderDisplayList(const DisplayList& list);
 
-// Saves the chart as a BMP picture; false when the file cannot be written.
+// Saves the chart as a BMP picture, replacing an old one only once the new one is
+// complete; false when the file cannot be written.
 bool SaveDisplayListAsBmp(const DisplayList& list, const QString& file);
 
 } // namespace kalvintera

@@ -3,6 +3,7 @@
 #include "core/ductloss/fitting_form.h"
 #include "core/ductloss/fitting_kind.h"
 #include "core/ductloss/run_export.h"
+#include "core/ductloss/run_list.h"
 #include "core/errors.h"
 #include "ui/ductloss/ductloss_texts.h"
 #include "ui/ductloss/fitting_chooser.h"
@@ -63,12 +64,9 @@ QString TwoLineHeading(const QString& text)
 
 QStringList RowTexts(const FittingRow& row)
 {
-    return {QString::fromStdString(row.Lp),          QString::fromStdString(row.Name),
-            QString::fromStdString(row.Flow),        QString::fromStdString(row.W1),
-            QString::fromStdString(row.Length),      QString::fromStdString(row.Dh1),
-            QString::fromStdString(row.LossCoefficient), QString::fromStdString(row.FrictionLoss),
-            QString::fromStdString(row.LocalLoss),   QString::fromStdString(row.AdditionalLoss),
-            QString::fromStdString(row.TotalLoss)};
+    QStringList texts;
+    for (const std::string& cell : RunListCells(row)) texts << QString::fromStdString(cell);
+    return texts;
 }
 
 } // namespace
