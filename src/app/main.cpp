@@ -8,6 +8,7 @@
 #include "ui/shell/splash_window.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QTimer>
 
 using namespace kalvintera;
@@ -15,6 +16,8 @@ using namespace kalvintera;
 int main(int argc, char** argv)
 {
     ProgramApplication application(argc, argv);
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalvintera"));
     QtDesktop desktop;
     QtConnectivity connectivity;
     SystemClock clock;
