@@ -9,11 +9,21 @@
 namespace kalvintera {
 namespace {
 
+// A stepping from `from` up to `to` must end: the range may take no more steps than any
+// chart needs, and a step must still move the flow. Far enough from zero (above about
+// 10^12 m³/s for these steps) adding a step leaves a double as it was, and a loop that
+// waits for the flow to reach `to` would never end.
 void CheckStepCount(double from, double to, double step)
 {
+    const auto range_text = [&] {
+        return FormatShortest(from, NumberFormat::point()) + " … " + FormatShortest(to, NumberFormat::point());
+    };
     if ((to - from) / step > static_cast<double>(kMaxOperatingPointSteps)) {
-        throw DataError("The flow range " + FormatShortest(from, NumberFormat::point()) + " … "
-                        + FormatShortest(to, NumberFormat::point()) + " m³/s is too wide to draw");
+        throw DataError("The flow range " + range_text() + " m³/s is too wide to draw");
+    }
+    // The step is no power of two, so it moves every flow between the two ends when it moves both.
+    if (from + step == from || to + step == to) {
+        throw DataError("The flows " + range_text() + " m³/s are too large to draw");
     }
 }
 

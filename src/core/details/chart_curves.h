@@ -16,7 +16,8 @@ struct CurveSample {
 
 // Calls visit(V) for V = from, from + step, … Stepping ends at the first V ≥ to; with
 // `first_always` the value `from` is visited even when it already lies there. DataError
-// when the range would take more steps than any chart needs.
+// when the range would take more steps than any chart needs, or its flows are too large
+// for a step to change them.
 void ForEachFlowSample(double from, double to, double step, bool first_always, const std::function<void(double)>& visit);
 
 // Flow steps of the drawn curves and of the largest-power search, m³/s.
@@ -46,6 +47,7 @@ std::vector<CurveSample> EfficiencyCurve(const CharacteristicCurves& c);
 std::vector<CurveSample> PolynomialCurve(const Polynomial4& pressure, double from_m3s, double to_m3s, bool first_always);
 
 // The highest power found stepping by kPowerSearchStep from FlowMin (0 when none is positive).
+// DataError, as for ForEachFlowSample, when the stepping could not end.
 double LargestPower(const CharacteristicCurves& c);
 
 // The curve as a polyline of the chart, one point per pixel reached.

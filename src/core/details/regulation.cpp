@@ -24,7 +24,10 @@ long long TransposedSpeed(long long speed_rpm, double duty_flow_m3s, double oper
 {
     if (speed_rpm <= 0) throw DataError("The fan's speed must be given to change it");
     if (!(operating_flow_m3s > 0)) throw DataError("The fan has no operating point to change its speed for");
-    return static_cast<long long>(RoundHalfEven(duty_flow_m3s / operating_flow_m3s * static_cast<double>(speed_rpm), 0));
+    const double speed = RoundHalfEven(duty_flow_m3s / operating_flow_m3s * static_cast<double>(speed_rpm), 0);
+    // An operating flow next to nothing (a flow range of 1E-300) asks for a speed no number holds.
+    if (!(std::fabs(speed) < 9e18)) throw DataError("The fan's operating point gives no speed to change to");
+    return static_cast<long long>(speed);
 }
 
 std::vector<PixelPoint> SystemCurvePixels(const CharacteristicScale& scale, double k, double step, double to_m3h, double end_pa)
@@ -32,7 +35,12 @@ std::vector<PixelPoint> SystemCurvePixels(const CharacteristicScale& scale, doub
     std::vector<PixelPoint> pixels{scale.at(0, 0)};
     double flow = 0;
     double pressure = 0;
-    while (pressure < end_pa && pixels.back().x <= scale.width) {
+    // On a chart whose ranges are far beyond any fan's (1E300 m³/s, 1E300 Pa) the curve
+    // neither rises to its end nor moves across the picture for longer than anyone waits.
+    for (long long steps = 0; pressure < end_pa && pixels.back().x <= scale.width; ++steps) {
+        if (steps == kMaxOperatingPointSteps) {
+            throw DataError("The system curve does not leave the chart: its flow and pressure ranges are too large");
+        }
         flow = flow + step;
         pressure = k * flow * flow;
         const PixelPoint pixel = scale.at(flow * to_m3h, pressure);

@@ -19,7 +19,7 @@ struct SpeedChange {
 };
 
 // n′ = n · Vd / Vop to the nearest whole turn (halves to even). DataError for a speed or an
-// operating flow that is not positive.
+// operating flow that is not positive, or a new speed too large for a number.
 long long TransposedSpeed(long long speed_rpm, double duty_flow_m3s, double operating_flow_m3s);
 
 // The operating point as the pressure chart marks it, for the regulations to start from.
@@ -46,7 +46,8 @@ SpeedChange DrawSpeedChange(DisplayList& picture, const CharacteristicScale& sca
 // A system curve dp = k·V² from V = 0 in steps of `step` (in the unit k is given for,
 // `to_m3h` converting that unit to m³/h), up to the first point at or above `end_pa`. It
 // stops past the right edge of the picture as well: nothing more of it could be seen, and
-// a curve that never rises (a zero pressure) still ends.
+// a curve that never rises (a zero pressure) still ends. DataError when it would take more
+// steps than any fan's chart (ranges far beyond a fan's).
 std::vector<PixelPoint> SystemCurvePixels(const CharacteristicScale& scale, double k, double step, double to_m3h, double end_pa);
 
 // The rows of the transposed parameters window, each to one decimal but the speed.

@@ -156,9 +156,10 @@ std::vector<std::pair<AirField, std::string>> ShownAirTexts(const AirCalculation
     std::vector<std::pair<AirField, std::string>> shown;
     if (!calculation.state) return shown;
     const HumidAirState& s = *calculation.state;
-    const auto [first, second] = FieldsOf(calculation.pair);
+    // A pair, not a structured binding: lambdas capture bindings only from clang 16 on.
+    const std::pair<AirField, AirField> typed = FieldsOf(calculation.pair);
     const auto add = [&](AirField field, double value, int decimals) {
-        if (field == first || field == second) return;
+        if (field == typed.first || field == typed.second) return;
         shown.emplace_back(field, FormatShortest(RoundHalfEven(value, decimals), format));
     };
     add(AirField::Enthalpy, s.enthalpy_kjkg, 1);
