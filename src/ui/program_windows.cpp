@@ -38,6 +38,8 @@
 #include "ui/shell/tools_tab.h"
 #include "ui/shell/update_tab.h"
 
+#include <algorithm>
+
 namespace kalvintera {
 namespace {
 
@@ -230,7 +232,9 @@ bool ProgramWindows::start()
 
     program_.StartDate = program_.platform.clock.today();
     try {
-        program_.updateIntervalDays = static_cast<int>(ParseInteger(program_.settings.dateDistance));
+        // A settings file may hold any number; beyond a century the reminder simply never comes.
+        const long long days = ParseInteger(program_.settings.dateDistance);
+        program_.updateIntervalDays = static_cast<int>(std::clamp<long long>(days, 0, 36500));
     } catch (const ConversionError&) {
         program_.updateIntervalDays = 60; // the interval the list offers by default
     }

@@ -104,6 +104,8 @@ TEST(DuctRun, TotalsUnderTheCommaSeparatorAndAcrossSeparators)
     EXPECT_EQ(read.totalText(), "3,75");
     EXPECT_EQ(Lps(read), (std::vector<std::string>{"0", "1", "2"}));
     EXPECT_THROW(DuctRun::fromRows({Row("A", "x")}, kComma), ConversionError);
+    // Two texts that each read but overflow together: refused, not a run whose total is no number.
+    EXPECT_THROW(DuctRun::fromRows({Row("A", "1e308"), Row("B", "1e308")}, kPoint), DataError);
 }
 
 TEST(DuctRun, HoldsAtMost101Rows)

@@ -4,6 +4,8 @@
 #include "core/shell/file_io.h"
 #include "core/text/rounding.h"
 
+#include <cmath>
+
 namespace kalvintera {
 namespace {
 
@@ -83,6 +85,8 @@ DuctRun DuctRun::fromRows(std::vector<FittingRow> rows, NumberFormat numbers)
     DuctRun run;
     double total = 0;
     for (const FittingRow& row : rows) total += ReadTotal(row.TotalLoss, numbers);
+    // A total that is no number could never be edited back into one.
+    if (!std::isfinite(total)) throw DataError("The losses of the calculation do not add up to a number.");
     run.rows_ = std::move(rows);
     Renumber(run.rows_, 0);
     run.showTotal(total, numbers);
