@@ -8,7 +8,7 @@
 #include "core/details/characteristic_chart.h"
 #include "core/details/details_tables.h"
 #include "core/details/device_documents.h"
-#include "core/details/spectrum_chart.h"
+#include "core/details/sound_level_chart.h"
 #include "core/selection/fan_search.h"
 #include "core/selection/ventilator_search.h"
 #include "core/shell/data_folder.h"

@@ -385,7 +385,7 @@ def accessory_record(code, model):
 
 def controller_records():
     records = []
-    specs = [
+    series_values = [
         ("TYP HQ", {"Voltage2": "400", "Current2": "7", "Mass": "9.5"}),
         ("TYP HZ", {"Voltage1": "230", "Current1": "5", "Mass": "6.2"}),
         ("TYP HE", {"Voltage1": "230", "Current1": "2.5", "Mass": "0.8"}),
@@ -394,7 +394,7 @@ def controller_records():
         ("TYP ZW", {"Mass": "1.6"}),
         ("TYP KL", {"Mass": "0.9"}),
     ]
-    for code, values in specs:
+    for code, values in series_values:
         r = accessory_record(code, code)
         r.update(values)
         records.append(r)

@@ -18,7 +18,7 @@ namespace {
 // The calculator refuses an impossible state with this text of its own, in every language.
 constexpr const char* kInvalidAirMessage = "Niedozwolone dane parametrów";
 
-constexpr OptionSpec kAirOptions[] = {
+constexpr OptionRule kAirOptions[] = {
     {"pb", "PA", "barometric pressure, Pa"},
     {"i", "KJKG", "enthalpy, kJ/kg"},
     {"x", "KGKG", "moisture content, kg/kg"},
@@ -93,7 +93,7 @@ int RunAir(const Arguments& arguments, CommandContext& context)
     return 0;
 }
 
-constexpr OptionSpec kReadoutOptions[] = {
+constexpr OptionRule kReadoutOptions[] = {
     {"pb", "PA", "barometric pressure of the chart, Pa"},
     {"x", "KGKG", "moisture content of the position, kg/kg"},
     {"t", "C", "temperature of the position, °C"},

@@ -15,7 +15,7 @@
 namespace kalvintera::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"non-smokers", "N", "people: number of non-smokers"},
     {"smokers", "N", "people: number of smokers"},
     {"l", "M", "changes: length of the room"},
@@ -33,7 +33,7 @@ constexpr std::string_view kDwellingOptions[] = {"item"};
 
 void AcceptOnly(const Arguments& arguments, std::string_view form, std::span<const std::string_view> own)
 {
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionRule& option : kOptions) {
         if (option.name == kFormatOption.name || !arguments.has(option.name)) continue;
         if (std::find(own.begin(), own.end(), option.name) == own.end()) {
             throw UsageError("airbalance " + std::string(form) + " takes no --" + std::string(option.name));

@@ -10,12 +10,12 @@
 namespace kalvintera::cli {
 namespace {
 
-const OptionSpec* FindOption(std::string_view name, std::span<const OptionSpec> options)
+const OptionRule* FindOption(std::string_view name, std::span<const OptionRule> options)
 {
-    for (const OptionSpec& option : options) {
+    for (const OptionRule& option : options) {
         if (option.name == name) return &option;
     }
-    for (const OptionSpec& option : kSharedOptions) {
+    for (const OptionRule& option : kSharedOptions) {
         if (option.name == name) return &option;
     }
     return nullptr;
@@ -33,7 +33,7 @@ std::string Joined(std::initializer_list<std::string_view> words, std::string_vi
 
 } // namespace
 
-Arguments Arguments::Parse(std::span<const std::string> tokens, std::span<const OptionSpec> options)
+Arguments Arguments::Parse(std::span<const std::string> tokens, std::span<const OptionRule> options)
 {
     Arguments parsed;
     bool options_ended = false;
@@ -53,7 +53,7 @@ Arguments Arguments::Parse(std::span<const std::string> tokens, std::span<const 
             inline_value = name.substr(equals + 1);
             name.resize(equals);
         }
-        const OptionSpec* option = FindOption(name, options);
+        const OptionRule* option = FindOption(name, options);
         if (option == nullptr) throw UsageError("unknown option --" + name);
         if (!option->repeatable && parsed.has(name)) throw UsageError("option --" + name + " is given twice");
 

@@ -21,7 +21,7 @@ public:
 
 // One option a command accepts, written "--name value" (or "--name=value") when it takes a
 // value and "--name" alone when it is a flag. Only a repeatable option may be given twice.
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;       // without the leading "--"
     std::string_view value_name; // "V", "DIR", "table|csv"; empty for a flag
     std::string_view help;
@@ -31,9 +31,9 @@ struct OptionSpec {
 };
 
 // Options every command accepts besides its own.
-inline constexpr OptionSpec kDataOption{"data", "DIR", "the data folder (default: the working directory)"};
-inline constexpr OptionSpec kHelpOption{"help", "", "show the usage of the command"};
-inline constexpr OptionSpec kSharedOptions[] = {kDataOption, kHelpOption};
+inline constexpr OptionRule kDataOption{"data", "DIR", "the data folder (default: the working directory)"};
+inline constexpr OptionRule kHelpOption{"help", "", "show the usage of the command"};
+inline constexpr OptionRule kSharedOptions[] = {kDataOption, kHelpOption};
 
 // A parsed command line: options by name, and the positional arguments in order. Every
 // accessor that reads a value reports a bad one as a UsageError naming the option.
@@ -43,7 +43,7 @@ public:
     // option, anything else (also "-5") a positional argument. UsageError for an option the
     // command does not accept, a value missing, a flag given a value, or an option that is
     // not repeatable given twice.
-    static Arguments Parse(std::span<const std::string> tokens, std::span<const OptionSpec> options);
+    static Arguments Parse(std::span<const std::string> tokens, std::span<const OptionRule> options);
 
     bool has(std::string_view name) const;
     std::optional<std::string> value(std::string_view name) const;

@@ -21,7 +21,7 @@ struct Command {
     std::string_view name;
     // One line per form, without the program name: "catalogue dump IN.dbx   what it does".
     std::string_view usage;
-    std::span<const OptionSpec> options;
+    std::span<const OptionRule> options;
     int (*run)(const Arguments& arguments, CommandContext& context);
 };
 

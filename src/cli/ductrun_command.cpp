@@ -11,7 +11,7 @@
 namespace kalvintera::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {kFormatOption};
+constexpr OptionRule kOptions[] = {kFormatOption};
 
 constexpr std::size_t kNameColumn = 1;
 constexpr std::size_t kTotalColumn = kRunListColumns - 1;

@@ -15,7 +15,7 @@
 namespace kalvintera::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"kind", "N", "fitting kind 1 … 18 (1–9 round, 10–18 rectangular)"},
     {"l", "MM", "length L"},
     {"d1", "MM", "diameter D1"},

@@ -41,19 +41,19 @@ void WriteUsageLines(std::ostream& out, std::string_view usage)
     }
 }
 
-void WriteOptions(std::ostream& out, std::span<const OptionSpec> own)
+void WriteOptions(std::ostream& out, std::span<const OptionRule> own)
 {
-    std::vector<OptionSpec> options(own.begin(), own.end());
+    std::vector<OptionRule> options(own.begin(), own.end());
     options.insert(options.end(), std::begin(kSharedOptions), std::end(kSharedOptions));
-    auto synopsis = [](const OptionSpec& option) {
+    auto synopsis = [](const OptionRule& option) {
         std::string text = "--" + std::string(option.name);
         if (option.takesValue()) text += " " + std::string(option.value_name);
         return text;
     };
     std::size_t width = 0;
-    for (const OptionSpec& option : options) width = std::max(width, synopsis(option).size());
+    for (const OptionRule& option : options) width = std::max(width, synopsis(option).size());
     out << "options:\n";
-    for (const OptionSpec& option : options) {
+    for (const OptionRule& option : options) {
         const std::string text = synopsis(option);
         out << "  " << text << std::string(width - text.size() + 2, ' ') << option.help << '\n';
     }

@@ -9,7 +9,7 @@
 namespace kalvintera::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"model", "MODEL", "type code of the fan"},
     {"flow", "V", "required flow, m3/s"},
     {"pressure", "DP", "required pressure, Pa"},

@@ -11,7 +11,7 @@
 namespace kalvintera::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"dp", "PA", "pressure to throttle, Pa"},
     {"flow", "M3H", "flow in the regulated circuit, m3/h"},
     {"diameter", "MM", "diameter of a round duct"},

@@ -21,7 +21,7 @@ enum class OutputFormat {
 };
 
 // The option a command lists to let its user choose, and its reading (default: table).
-inline constexpr OptionSpec kFormatOption{"format", "table|csv", "table for people or csv for programs"};
+inline constexpr OptionRule kFormatOption{"format", "table|csv", "table for people or csv for programs"};
 OutputFormat ReadOutputFormat(const Arguments& arguments);
 
 void WriteResult(std::ostream& out, const ResultTable& result, OutputFormat format);

@@ -11,7 +11,7 @@
 namespace kalvintera::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"flow", "V", "required air flow, in the flow unit"},
     {"pressure", "DP", "required static pressure, in the pressure unit"},
     {"flow-unit", "m3/h|m3/s", "unit of --flow (default m3/h)"},

@@ -22,7 +22,7 @@ int WriteVentilators(const Session& session, const std::vector<VentilatorResult>
     return 0;
 }
 
-constexpr OptionSpec kCylindricalOptions[] = {
+constexpr OptionRule kCylindricalOptions[] = {
     {"flow", "V", "required flow, m3/h"},
     {"wind", "W", "mean wind speed, m/s"},
     {"colour", "TEXT", "colour (default STANDARD)"},
@@ -41,7 +41,7 @@ int RunCylindrical(const Arguments& arguments, CommandContext& context)
     return WriteVentilators(session, found.results, arguments, context);
 }
 
-constexpr OptionSpec kIntegratedOptions[] = {
+constexpr OptionRule kIntegratedOptions[] = {
     {"flow", "V", "required flow, in the flow unit"},
     {"ti", "T", "inside temperature, °C"},
     {"te", "T", "outside temperature, °C"},

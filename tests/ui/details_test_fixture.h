@@ -7,7 +7,7 @@
 #include "support/test_program.h"
 #include "ui/details/characteristic_chart_window.h"
 #include "ui/details/details_window.h"
-#include "ui/details/spectrum_window.h"
+#include "ui/details/sound_level_window.h"
 #include "ui/details/transposed_window.h"
 #include "ui/program.h"
 #include "ui/selection/arrangement_dialog.h"

@@ -12,7 +12,7 @@
 #include "ui/program_windows.h"
 #include "ui/details/characteristic_chart_window.h"
 #include "ui/details/details_window.h"
-#include "ui/details/spectrum_window.h"
+#include "ui/details/sound_level_window.h"
 #include "ui/details/transposed_window.h"
 #include "ui/ductloss/fitting_chooser.h"
 #include "ui/ductloss/fitting_dialog.h"

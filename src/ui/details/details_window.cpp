@@ -11,7 +11,7 @@
 #include "ui/details/description_page.h"
 #include "ui/details/details_support.h"
 #include "ui/details/dimensions_page.h"
-#include "ui/details/spectrum_window.h"
+#include "ui/details/sound_level_window.h"
 #include "ui/details/value_table.h"
 #include "ui/program.h"
 #include "ui/selection/selection_window.h"

@@ -28,14 +28,14 @@
 namespace kalvintera {
 namespace {
 
-struct ColumnSpec {
+struct ColumnLayout {
     const char* heading; // one text; shown in two lines
     int heading_line;
     int hint_line; // 0: none
     int width;
 };
 
-constexpr ColumnSpec kColumns[PressureLossWindow::ColumnCount] = {
+constexpr ColumnLayout kColumns[PressureLossWindow::ColumnCount] = {
     {"Lp", 671, 0, 36},
     {"Nazwa kształtki", 672, 688, 230},
     {"Przepływ V [m3/h]", 673, 689, 80},
@@ -147,15 +147,15 @@ QWidget* PressureLossWindow::buildTable()
     table_->horizontalHeader()->setHighlightSections(false);
     int width = 2;
     for (int column = 0; column < ColumnCount; ++column) {
-        const ColumnSpec& spec = kColumns[column];
-        auto* heading = new QTableWidgetItem(TwoLineHeading(QString::fromUtf8(spec.heading)));
+        const ColumnLayout& layout = kColumns[column];
+        auto* heading = new QTableWidgetItem(TwoLineHeading(QString::fromUtf8(layout.heading)));
         table_->setHorizontalHeaderItem(column, heading);
-        texts_.add(spec.heading_line, [heading](const QString& text) { heading->setText(TwoLineHeading(text)); });
-        if (spec.hint_line != 0) {
-            texts_.add(spec.hint_line, [heading](const QString& text) { heading->setToolTip(text); });
+        texts_.add(layout.heading_line, [heading](const QString& text) { heading->setText(TwoLineHeading(text)); });
+        if (layout.hint_line != 0) {
+            texts_.add(layout.hint_line, [heading](const QString& text) { heading->setToolTip(text); });
         }
-        table_->setColumnWidth(column, spec.width);
-        width += spec.width;
+        table_->setColumnWidth(column, layout.width);
+        width += layout.width;
         for (int shown = 0; shown < kShownRows; ++shown) {
             auto* item = new QTableWidgetItem;
             // Numbers line up on the right; the name reads from the left.

@@ -41,17 +41,17 @@ ModulesTab::ModulesTab(Program& program, QWidget* parent) : QWidget(parent)
     texts_.add(25, [group](const QString& text) { group->setTitle(text); });
 
     auto* row = new QHBoxLayout(group);
-    for (const ModuleButton& spec : kButtons) {
-        auto* button = new PictureButton({QString::fromUtf8(spec.line1), QString::fromUtf8(spec.line2)}, group);
-        button->setObjectName(QStringLiteral("module_button_%1").arg(spec.module));
-        button->setToolTip(QString::fromUtf8(spec.hint));
+    for (const ModuleButton& entry : kButtons) {
+        auto* button = new PictureButton({QString::fromUtf8(entry.line1), QString::fromUtf8(entry.line2)}, group);
+        button->setObjectName(QStringLiteral("module_button_%1").arg(entry.module));
+        button->setToolTip(QString::fromUtf8(entry.hint));
         button->setMinimumSize(140, 160);
-        button->showPicture(program, QString::fromUtf8(spec.picture), kPictureSize);
+        button->showPicture(program, QString::fromUtf8(entry.picture), kPictureSize);
         row->addWidget(button);
 
-        const int module = spec.module;
+        const int module = entry.module;
         connect(button, &QToolButton::clicked, this, [this, module] { emit moduleChosen(module); });
-        BindPictureButtonTexts(texts_, button, spec.caption_line, spec.hint_line);
+        BindPictureButtonTexts(texts_, button, entry.caption_line, entry.hint_line);
     }
 
     auto* layout = new QVBoxLayout(this);

@@ -42,19 +42,19 @@ NewDevicesTab::NewDevicesTab(Program& program, QWidget* parent) : QWidget(parent
 
     auto* row = new QHBoxLayout(group);
     for (std::size_t i = 0; i < kNewDeviceDocuments.size(); ++i) {
-        const NewDeviceButton& spec = kButtons[i];
+        const NewDeviceButton& entry = kButtons[i];
         QStringList lines;
-        for (const char* line : spec.lines) lines.append(QString::fromUtf8(line));
+        for (const char* line : entry.lines) lines.append(QString::fromUtf8(line));
         auto* button = new PictureButton(lines, group);
         button->setObjectName(QStringLiteral("new_device_button_%1").arg(i + 1));
         button->setMinimumSize(145, 165);
-        button->showPicture(program, QString::fromUtf8(spec.picture), kPictureSize);
+        button->showPicture(program, QString::fromUtf8(entry.picture), kPictureSize);
         row->addWidget(button);
 
         const CatalogueDocument& document = kNewDeviceDocuments[i];
         connect(button, &QToolButton::clicked, this, [&program, &document] { OpenCatalogueDocument(program, document); });
         for (int n = 0; n < lines.size(); ++n) {
-            texts_.add(spec.first_line + n, [button, n](const QString& text) { button->setCaptionLine(n, text); });
+            texts_.add(entry.first_line + n, [button, n](const QString& text) { button->setCaptionLine(n, text); });
         }
     }
 

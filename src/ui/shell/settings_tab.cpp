@@ -71,26 +71,26 @@ SettingsTab::SettingsTab(Program& program, QWidget* parent) : QWidget(parent), p
     showSettings();
 }
 
-SettingsTab::AirField SettingsTab::addAirField(QGridLayout* grid, const AirFieldSpec& spec, std::string& setting)
+SettingsTab::AirField SettingsTab::addAirField(QGridLayout* grid, const AirFieldTexts& field_texts, std::string& setting)
 {
     const int row = grid->isEmpty() ? 0 : grid->rowCount(); // an empty grid counts one row
-    const int max_length = spec.max_length;
+    const int max_length = field_texts.max_length;
     AirField field;
     field.max_length = max_length;
-    field.box = new QCheckBox(spec.caption);
-    field.box->setObjectName(spec.name + QStringLiteral("Box"));
+    field.box = new QCheckBox(field_texts.caption);
+    field.box->setObjectName(field_texts.name + QStringLiteral("Box"));
     field.edit = new QLineEdit;
-    field.edit->setObjectName(spec.name);
+    field.edit->setObjectName(field_texts.name);
     field.edit->setMaxLength(max_length);
     field.edit->setEnabled(false);
     field.edit->setFixedWidth(kFieldWidth);
     grid->addWidget(field.box, row, 0);
     grid->addWidget(field.edit, row, 1);
-    grid->addWidget(new QLabel(spec.unit), row, 2);
+    grid->addWidget(new QLabel(field_texts.unit), row, 2);
 
     QCheckBox* box = field.box;
     QLineEdit* edit = field.edit;
-    texts_.add(spec.line, [box](const QString& text) { box->setText(text); });
+    texts_.add(field_texts.line, [box](const QString& text) { box->setText(text); });
     // The values count whether the field is enabled or not; the box only guards against
     // changing them by accident.
     connect(box, &QCheckBox::toggled, edit, &QLineEdit::setEnabled);

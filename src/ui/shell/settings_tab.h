@@ -60,7 +60,7 @@ private:
     QWidget* buildUnitsGroup();
     QWidget* buildEffectsGroup();
     QWidget* buildUpdateGroup();
-    struct AirFieldSpec {
+    struct AirFieldTexts {
         int line;        // language line of the box's caption
         QString caption; // built-in caption
         QString unit;
@@ -69,7 +69,7 @@ private:
     };
 
     // A box, its field and unit on the next row of `grid`; the field's text is `setting`.
-    AirField addAirField(QGridLayout* grid, const AirFieldSpec& spec, std::string& setting);
+    AirField addAirField(QGridLayout* grid, const AirFieldTexts& field_texts, std::string& setting);
     void fillAirField(const AirField& field, const std::string& text);
     void applyFadePosition(int position);
     void showAirResult(const QString& density, const QString& viscosity, const QString& problem);

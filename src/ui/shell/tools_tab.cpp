@@ -52,21 +52,21 @@ ToolsTab::ToolsTab(Program&, QWidget* parent) : QWidget(parent)
     texts_.add(965, [calculator](const QString& text) { calculator->setText(text); });
 
     auto* row = new QHBoxLayout(group);
-    for (const ToolButton& spec : kButtons) {
-        auto* button = new PictureButton({QString::fromUtf8(spec.line1), QString::fromUtf8(spec.line2)}, group);
-        button->setObjectName(QString::fromUtf8(spec.name));
-        button->setToolTip(QString::fromUtf8(spec.hint));
+    for (const ToolButton& entry : kButtons) {
+        auto* button = new PictureButton({QString::fromUtf8(entry.line1), QString::fromUtf8(entry.line2)}, group);
+        button->setObjectName(QString::fromUtf8(entry.name));
+        button->setToolTip(QString::fromUtf8(entry.hint));
         button->setMinimumSize(170, 60);
         row->addWidget(button);
 
-        if (spec.tool) {
-            const Tool tool = *spec.tool;
+        if (entry.tool) {
+            const Tool tool = *entry.tool;
             connect(button, &QToolButton::clicked, this, [this, tool] { emit toolRequested(tool); });
         } else {
             connect(button, &QToolButton::clicked, this,
                     [this, button] { air_menu_->popup(button->mapToGlobal(QPoint(0, button->height()))); });
         }
-        BindPictureButtonTexts(texts_, button, spec.caption_line, spec.hint_line);
+        BindPictureButtonTexts(texts_, button, entry.caption_line, entry.hint_line);
     }
 
     auto* layout = new QVBoxLayout(this);

@@ -1,4 +1,4 @@
-#include "ui/details/spectrum_window.h"
+#include "ui/details/sound_level_window.h"
 
 #include "core/details/device_documents.h"
 #include "core/errors.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/details/spectrum_chart.h"
+#include "core/details/sound_level_chart.h"
 #include "ui/common/language_texts.h"
 #include "ui/common/program_dialog.h"
 

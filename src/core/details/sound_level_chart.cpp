@@ -1,4 +1,4 @@
-#include "core/details/spectrum_chart.h"
+#include "core/details/sound_level_chart.h"
 
 #include "core/details/chart_frame.h"
 #include "core/text/contains_text.h"
