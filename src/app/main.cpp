@@ -3,6 +3,7 @@
 
 #include "platform/system_locale.h"
 #include "ui/common/error_handler.h"
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 #include "ui/program_windows.h"
 #include "ui/shell/splash_window.h"
@@ -27,9 +28,11 @@ int main(int argc, char** argv)
     PlatformServices platform{desktop, connectivity, clock, mail, printer, http};
     QtPrompter prompter;
     Program program(DataFolder(QDir::currentPath().toStdString()), SystemLocaleFormats(), platform, prompter);
-    application.setErrorReporter([&program](const QString& message) {
-        program.prompter.showInfo(message, QString::fromStdString(program.MessageTitle));
-    });
+    application.setErrorReporter(
+        [&program](const QString& message) {
+            program.prompter.showInfo(message, QString::fromStdString(program.MessageTitle));
+        },
+        [&program](const std::exception& error) { return UserErrorText(error, program.language); });
 
     ProgramWindows all(program);
     Windows& windows = all.windows();

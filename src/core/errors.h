@@ -2,14 +2,32 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kalvintera {
 
+// What a user is told of an error, in the current language: language line `line`, its %1,
+// %2, ... replaced by `values` (as the user typed them, with their units). Line 0: the
+// error has no message of its own and the window says what its kind of error says.
+struct UserMessage {
+    int line = 0;
+    std::vector<std::string> values;
+};
+
 // Every error the core raises derives from this, so a caller can show one message
-// for any failed user action and go on.
+// for any failed user action and go on. what() is English, for logs and the command line.
 class KalvinteraError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit KalvinteraError(const std::string& what, UserMessage message = {})
+        : std::runtime_error(what), message_(std::move(message))
+    {
+    }
+
+    const UserMessage& userMessage() const { return message_; }
+
+private:
+    UserMessage message_;
 };
 
 // A text that does not read as a number (user entry, record field, file line).

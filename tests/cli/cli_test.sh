@@ -40,6 +40,12 @@ if expect 0 "language build" "$cli" language build "$scratch/strings.txt" "$scra
   done
   [ "$(sed -n 149p "$scratch/lng/german.lng")" = $'Titel\r' ] || fail "german.lng line 149 is not Titel CR"
 fi
+# A table with later lines makes files as long as its last line.
+printf '1205\npl: a\nen: b\nde: c\nru: d\n' >"$scratch/later.txt"
+if expect 0 "language build with later lines" "$cli" language build "$scratch/later.txt" "$scratch/lng4"; then
+  [ "$(wc -l <"$scratch/lng4/russian.lng")" -eq 1205 ] || fail "russian.lng does not end at line 1205"
+  [ "$(sed -n 1205p "$scratch/lng4/russian.lng")" = $'d\r' ] || fail "russian.lng line 1205 is not d CR"
+fi
 
 printf '150\npl: a\nen: b\nde: c\nru: d\n' >"$scratch/more.txt"
 expect 0 "language build from two tables" "$cli" language build "$scratch/strings.txt" "$scratch/more.txt" "$scratch/lng3" &&

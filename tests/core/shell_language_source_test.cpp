@@ -73,9 +73,10 @@ TEST(LanguageSource, BuildsFilesOf1100LinesAddressedByNumber)
 TEST(LanguageSource, RejectsTablesThatWouldGiveWrongOrMissingTexts)
 {
     EXPECT_EQ(ParseError(Entry(1100, "ostatnia")), "");
-    ExpectError(Entry(0, "x"), "line 1", "outside 1..1100");
-    ExpectError(Entry(1101, "x"), "line 1", "outside 1..1100");
-    ExpectError("99999999999999999999\n", "line 1", "outside 1..1100");
+    EXPECT_EQ(ParseError(Entry(1400, "ostatnia")), "");
+    ExpectError(Entry(0, "x"), "line 1", "outside 1..1400");
+    ExpectError(Entry(1401, "x"), "line 1", "outside 1..1400");
+    ExpectError("99999999999999999999\n", "line 1", "outside 1..1400");
     ExpectError(Entry(5, "a") + Entry(5, "b"), "line 6", "given twice");
     ExpectError("pl: sierota\n", "line 1", "before the first language line number");
     ExpectError("7\npl: a\npl: b\n", "line 3", "two pl texts");

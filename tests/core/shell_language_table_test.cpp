@@ -1,4 +1,5 @@
 #include "core/errors.h"
+#include "core/shell/builtin_texts.h"
 #include "core/shell/language_table.h"
 #include "shell_test_support.h"
 
@@ -26,7 +27,29 @@ TEST(LanguageTable, StartsEmptyAndAnswersAnyLineNumber)
     EXPECT_EQ(table.line(1100), "");
     EXPECT_EQ(table.line(0), "");
     EXPECT_EQ(table.line(-4), "");
-    EXPECT_EQ(table.line(1101), "");
+    EXPECT_EQ(table.line(kLanguageLines + 1), "");
+}
+
+TEST(LanguageTable, LaterLinesFallBackToTheBuiltInPolishText)
+{
+    const LanguageTable fresh;
+    EXPECT_EQ(fresh.line(1101), "„%1” nie jest poprawną liczbą.");
+    EXPECT_EQ(std::string(BuiltInText(1101)), fresh.line(1101));
+    EXPECT_EQ(BuiltInText(1100), "");
+
+    TempFolder folder;
+    LanguageTable table;
+    // A language file that has the later lines replaces them ...
+    std::string english = NumberedLines("E", 1100) + "\"x\" is not a number\r\n";
+    table.load(folder.write("english.lng", english), CodePage::Cp1250);
+    EXPECT_EQ(table.line(1101), "\"x\" is not a number");
+    // ... and an older file without them gets the Polish text back, not the English one.
+    table.load(folder.write("german.lng", NumberedLines("G", 1100)), CodePage::Cp1250);
+    EXPECT_EQ(table.line(1100), "G1100");
+    EXPECT_EQ(table.line(1101), "„%1” nie jest poprawną liczbą.");
+    // An empty later line counts as missing.
+    table.load(folder.write("russian.lng", NumberedLines("R", 1100) + "\r\n"), CodePage::Cp1251);
+    EXPECT_EQ(table.line(1101), "„%1” nie jest poprawną liczbą.");
 }
 
 TEST(LanguageTable, LoadsLinesByNumberCutToHundredCharacters)
@@ -64,9 +87,10 @@ TEST(LanguageTable, LinesAfterTheLastEntryAreIgnored)
 {
     TempFolder folder;
     LanguageTable table;
-    table.load(folder.write("huge.lng", NumberedLines("L", 1500)), CodePage::Cp1250);
+    table.load(folder.write("huge.lng", NumberedLines("L", kLanguageLines + 100)), CodePage::Cp1250);
     EXPECT_EQ(table.line(1100), "L1100");
-    EXPECT_EQ(table.line(1101), "");
+    EXPECT_EQ(table.line(kLanguageLines), "L" + std::to_string(kLanguageLines));
+    EXPECT_EQ(table.line(kLanguageLines + 1), "");
 }
 
 TEST(LanguageTable, NonUtf8FileIsReadInTheLanguagesCodePage)

@@ -1,6 +1,7 @@
 #include "core/catalogue/device_table.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 #include "core/shell/file_io.h"
 
 #include <stdexcept>
@@ -27,7 +28,8 @@ std::vector<DeviceRecord> ReadDeviceFile(const std::filesystem::path& file)
     if (bytes.size() % kDeviceRecordSize != 0) {
         throw FileError("The device database " + PathText(file) + " is damaged: its size of "
                         + std::to_string(bytes.size()) + " bytes is not a whole number of "
-                        + std::to_string(kDeviceRecordSize) + "-byte records");
+                        + std::to_string(kDeviceRecordSize) + "-byte records",
+                        {message_line::kDamagedFile, {PathText(file)}});
     }
     const std::size_t count = std::min<std::size_t>(bytes.size() / kDeviceRecordSize, kDeviceTableSlots);
     std::vector<DeviceRecord> records;

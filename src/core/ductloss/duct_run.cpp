@@ -1,6 +1,7 @@
 #include "core/ductloss/duct_run.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 #include "core/shell/file_io.h"
 #include "core/text/rounding.h"
 
@@ -108,7 +109,8 @@ std::vector<FittingRow> ReadRunFile(const std::filesystem::path& file)
     if (bytes.size() % kFittingRowSize != 0) {
         throw FileError("The calculation file " + PathText(file) + " is damaged: it ends inside a fitting (its size of "
                         + std::to_string(bytes.size()) + " bytes is not a whole number of "
-                        + std::to_string(kFittingRowSize) + "-byte records).");
+                        + std::to_string(kFittingRowSize) + "-byte records).",
+                        {message_line::kDamagedFile, {PathText(file)}});
     }
     const std::size_t records = bytes.size() / kFittingRowSize;
     if (records > static_cast<std::size_t>(kDuctRunCapacity)) {

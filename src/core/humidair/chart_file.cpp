@@ -1,6 +1,7 @@
 #include "core/humidair/chart_file.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 #include "core/shell/file_io.h"
 
 #include <array>
@@ -26,7 +27,8 @@ std::vector<Record> ReadRecords(const std::filesystem::path& file, std::size_t s
     const std::string bytes = ReadWholeFile(file);
     if (bytes.size() % size != 0) {
         throw FileError("The file " + PathText(file) + " is damaged: its size of " + std::to_string(bytes.size())
-                        + " bytes is not a whole number of " + std::to_string(size) + "-byte records");
+                        + " bytes is not a whole number of " + std::to_string(size) + "-byte records",
+                        {message_line::kDamagedFile, {PathText(file)}});
     }
     const std::size_t count = bytes.size() / size;
     if (count > capacity) {

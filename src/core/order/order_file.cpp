@@ -1,6 +1,7 @@
 #include "core/order/order_file.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 #include "core/shell/file_io.h"
 
 #include <string>
@@ -24,7 +25,8 @@ OrderList ReadOrderFile(const std::filesystem::path& file)
     if (bytes.size() % kOrderLineSize != 0) {
         throw FileError("The order file " + PathText(file) + " is damaged: its size of "
                         + std::to_string(bytes.size()) + " bytes is not a whole number of "
-                        + std::to_string(kOrderLineSize) + "-byte records");
+                        + std::to_string(kOrderLineSize) + "-byte records",
+                        {message_line::kDamagedFile, {PathText(file)}});
     }
     const std::size_t records = bytes.size() / kOrderLineSize;
     if (records > static_cast<std::size_t>(kOrderSlots)) {

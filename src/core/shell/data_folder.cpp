@@ -1,6 +1,7 @@
 #include "core/shell/data_folder.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 
 #include <algorithm>
 #include <cctype>
@@ -57,7 +58,8 @@ std::filesystem::path DataFolder::resolve(std::string_view relative) const
     const std::vector<std::string> parts = SplitName(relative);
     const bool climbs = std::any_of(parts.begin(), parts.end(), [](const std::string& p) { return p == ".."; });
     if (absolute || climbs || parts.empty()) {
-        throw FileError("The file name \"" + std::string(relative) + "\" does not name a file of the data folder");
+        throw FileError("The file name \"" + std::string(relative) + "\" does not name a file of the data folder",
+                        {message_line::kOutsideDataDir, {std::string(relative)}});
     }
     std::filesystem::path path = root_;
     for (const std::string& part : parts) {

@@ -1,6 +1,7 @@
 #include "core/shell/file_io.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 
 #include <array>
 #include <cerrno>
@@ -23,20 +24,22 @@ std::string ReadWholeFile(const std::filesystem::path& file, std::uintmax_t max_
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(file, ec);
     if (std::filesystem::is_directory(status)) {
-        throw FileError("Cannot read " + PathText(file) + ": it is a folder");
+        throw FileError("Cannot read " + PathText(file) + ": it is a folder", {message_line::kCannotRead, {PathText(file)}});
     }
     // A device or a pipe in a file's place could block the open or never end.
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        throw FileError("Cannot read " + PathText(file) + ": it is not a regular file");
+        throw FileError("Cannot read " + PathText(file) + ": it is not a regular file", {message_line::kCannotRead, {PathText(file)}});
     }
     const auto too_large = [&] {
         return FileError("Cannot read " + PathText(file) + ": it is larger than " + std::to_string(max_bytes)
-                         + " bytes, more than any file of the program");
+                             + " bytes, more than any file of the program",
+                         {message_line::kCannotRead, {PathText(file)}});
     };
     if (const std::uintmax_t size = std::filesystem::file_size(file, ec); !ec && size > max_bytes) throw too_large();
 
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw FileError("Cannot open " + PathText(file) + ": " + std::strerror(errno));
+    if (!in) throw FileError("Cannot open " + PathText(file) + ": " + std::strerror(errno),
+                             {message_line::kCannotRead, {PathText(file)}});
     std::string bytes;
     // The bound holds while reading too: the file may grow after its size was taken.
     std::array<char, 64 * 1024> chunk;
@@ -45,7 +48,7 @@ std::string ReadWholeFile(const std::filesystem::path& file, std::uintmax_t max_
         if (bytes.size() + count > max_bytes) throw too_large();
         bytes.append(chunk.data(), count);
     }
-    if (in.bad()) throw FileError("Cannot read " + PathText(file));
+    if (in.bad()) throw FileError("Cannot read " + PathText(file), {message_line::kCannotRead, {PathText(file)}});
     return bytes;
 }
 
@@ -53,7 +56,8 @@ namespace {
 
 [[noreturn]] void FailToWrite(const std::filesystem::path& file, int error)
 {
-    throw FileError("Cannot write " + PathText(file) + ": " + std::strerror(error));
+    throw FileError("Cannot write " + PathText(file) + ": " + std::strerror(error),
+                    {message_line::kCannotWrite, {PathText(file)}});
 }
 
 // Writes `bytes` to a new temporary file beside `file` and returns its name. On failure
@@ -130,7 +134,8 @@ void WriteFilesAtomically(std::span<const FileContents> files)
     for (const FileContents& contents : files) {
         std::error_code ignored;
         if (std::filesystem::is_directory(std::filesystem::symlink_status(contents.file, ignored))) {
-            throw FileError("Cannot write " + PathText(contents.file) + ": a folder of that name is in its place");
+            throw FileError("Cannot write " + PathText(contents.file) + ": a folder of that name is in its place",
+                            {message_line::kCannotWrite, {PathText(contents.file)}});
         }
     }
     for (std::size_t k = 0; k < files.size(); ++k) temporaries.replace(k, files[k].file);

@@ -144,8 +144,13 @@ std::string BuildLanguageFile(const LanguageSource& source, int language)
         throw std::out_of_range("no language file for LanguageId " + std::to_string(language));
     }
     const auto k = static_cast<std::size_t>(language - 1);
+    // Files stay as long as they always were unless the table lists later lines.
+    int last = kClassicLanguageLines;
+    for (std::size_t i = 0; i < source.given.size(); ++i) {
+        if (source.given[i]) last = std::max(last, static_cast<int>(i + 1));
+    }
     std::string out;
-    for (int n = 1; n <= kLanguageLines; ++n) {
+    for (int n = 1; n <= last; ++n) {
         const auto index = static_cast<std::size_t>(n - 1);
         if (index < source.texts.size()) out += source.texts[index][k];
         out += "\r\n";

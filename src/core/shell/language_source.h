@@ -11,7 +11,7 @@ namespace kalvintera {
 // line's texts in every language sit together:
 //
 //   # a comment line          (blank lines are ignored too)
-//   146                       the language line number, 1..1100, on a line of its own
+//   146                       the language line number, 1..1400, on a line of its own
 //   pl: Brak pliku językowego.
 //   en: The language file is missing.
 //   de: Die Sprachdatei fehlt.
@@ -30,7 +30,7 @@ struct LanguageSource {
     std::vector<bool> given;
 };
 
-// DataError naming the source line and the reason for a number outside 1..1100 or given
+// DataError naming the source line and the reason for a number outside 1..1400 or given
 // twice, an unknown or repeated language key, a missing language, a text too long, a text
 // before the first number, or text that is not UTF-8.
 LanguageSource ParseLanguageSource(std::string_view text);
@@ -39,8 +39,8 @@ LanguageSource ParseLanguageSource(std::string_view text);
 // naming the line when both list it.
 void MergeLanguageSource(LanguageSource& whole, const LanguageSource& part);
 
-// The language file of LanguageId `language` (1..4): all 1100 lines, UTF-8, each ending
-// in CR LF. std::out_of_range for another id.
+// The language file of LanguageId `language` (1..4): lines 1..1100, or up to the last line
+// the table lists when that is later, UTF-8, each ending in CR LF. std::out_of_range for another id.
 std::string BuildLanguageFile(const LanguageSource& source, int language);
 
 } // namespace kalvintera

@@ -1,5 +1,6 @@
 #include "core/shell/language_table.h"
 
+#include "core/shell/builtin_texts.h"
 #include "core/shell/text_file.h"
 
 #include <algorithm>
@@ -26,6 +27,13 @@ std::optional<LanguageFiles> FilesForLanguage(int language)
     }
 }
 
+LanguageTable::LanguageTable() : lines_(kLanguageLines)
+{
+    for (int n = kClassicLanguageLines + 1; n <= kLanguageLines; ++n) {
+        lines_[static_cast<std::size_t>(n - 1)] = std::string(BuiltInText(n));
+    }
+}
+
 const std::string& LanguageTable::line(int n) const
 {
     static const std::string kNone;
@@ -39,6 +47,10 @@ void LanguageTable::load(const std::filesystem::path& file, CodePage fallback)
     if (file_lines.empty()) file_lines.emplace_back();
     const std::size_t count = std::min(file_lines.size(), lines_.size());
     for (std::size_t i = 0; i < count; ++i) lines_[i] = CutToCharacters(file_lines[i], kLanguageLineCharacters);
+    for (int n = kClassicLanguageLines + 1; n <= kLanguageLines; ++n) {
+        std::string& entry = lines_[static_cast<std::size_t>(n - 1)];
+        if (static_cast<std::size_t>(n) > count || entry.empty()) entry = std::string(BuiltInText(n));
+    }
 }
 
 } // namespace kalvintera

@@ -32,22 +32,28 @@ struct LanguageFiles {
 // The files of LanguageId 1..4; nothing for any other id.
 std::optional<LanguageFiles> FilesForLanguage(int language);
 
-inline constexpr int kLanguageLines = 1100;
+// Lines 1..1100 are the texts every language file has always had; the program's later texts
+// take lines from 1101 on. A language file written before a line existed lacks it, so those
+// lines start as, and fall back to, the program's built-in Polish text.
+inline constexpr int kClassicLanguageLines = 1100;
+inline constexpr int kLanguageLines = 1400;
 inline constexpr std::size_t kLanguageLineCharacters = 100;
 
-// The texts of the current language, addressed by line number 1..1100. Starts empty.
+// The texts of the current language, addressed by line number 1..1400. Lines up to 1100
+// start empty, later ones with their built-in Polish text.
 class LanguageTable {
 public:
-    LanguageTable() : lines_(kLanguageLines) {}
+    LanguageTable();
 
-    // Entry n; the empty text for a number outside 1..1100.
+    // Entry n; the empty text for a number outside 1..1400.
     const std::string& line(int n) const;
 
-    // Line k of the file into entry k, cut to 100 characters; entries after the file's
-    // last line keep what an earlier file put there, and lines after the 1100th are
-    // ignored. A file of 0 bytes puts the empty text into entry 1. The file is UTF-8, or
-    // `fallback` when it is not valid UTF-8. FileError naming the file when it cannot be
-    // read; the table is then unchanged.
+    // Line k of the file into entry k, cut to 100 characters; of lines 1..1100, entries
+    // after the file's last line keep what an earlier file put there; lines from 1101 on
+    // that the file lacks (or leaves empty) show their built-in Polish text; lines after
+    // the 1400th are ignored. A file of 0 bytes puts the empty text into entry 1. The file
+    // is UTF-8, or `fallback` when it is not valid UTF-8. FileError naming the file when it
+    // cannot be read; the table is then unchanged.
     void load(const std::filesystem::path& file, CodePage fallback);
 
 private:

@@ -1,6 +1,7 @@
 #include "core/text/number_format.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 
 #include <charconv>
 #include <cmath>
@@ -23,7 +24,8 @@ std::string_view TrimBlanks(std::string_view text)
 
 [[noreturn]] void ThrowNotANumber(std::string_view text)
 {
-    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value",
+                          {message_line::kNotANumber, {std::string(text)}});
 }
 
 } // namespace
@@ -93,7 +95,8 @@ long long ParseInteger(std::string_view text)
     long long value = 0;
     const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value);
     if (body.empty() || !IsDigit(body.front()) || error != std::errc() || end != body.data() + body.size()) {
-        throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+        throw ConversionError("'" + std::string(text) + "' is not a valid integer value",
+                              {message_line::kNotANumber, {std::string(text)}});
     }
     return negative ? -value : value;
 }

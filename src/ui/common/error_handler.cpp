@@ -8,19 +8,20 @@ namespace kalvintera {
 
 ProgramApplication::ProgramApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-void ProgramApplication::runGuarded(const std::function<void()>& action, const Reporter& reporter)
+void ProgramApplication::runGuarded(const std::function<void()>& action, const Reporter& reporter,
+                                    const Describer& describer)
 {
     try {
         action();
     } catch (const std::exception& error) {
-        if (reporter) reporter(QString::fromStdString(error.what()));
+        if (reporter) reporter(describer ? describer(error) : QString::fromStdString(error.what()));
     }
 }
 
 bool ProgramApplication::notify(QObject* receiver, QEvent* event)
 {
     bool handled = false;
-    runGuarded([&] { handled = QApplication::notify(receiver, event); }, reporter_);
+    runGuarded([&] { handled = QApplication::notify(receiver, event); }, reporter_, describer_);
     return handled;
 }
 

@@ -13,18 +13,26 @@ class ProgramApplication : public QApplication {
     Q_OBJECT
 public:
     using Reporter = std::function<void(const QString& message)>;
+    // Turns an error into the message the user reads; without one, the error's own text.
+    using Describer = std::function<QString(const std::exception& error)>;
 
     ProgramApplication(int& argc, char** argv);
 
-    void setErrorReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    void setErrorReporter(Reporter reporter, Describer describer = {})
+    {
+        reporter_ = std::move(reporter);
+        describer_ = std::move(describer);
+    }
 
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Runs `action` the way an event handler runs: errors are reported, not thrown.
-    static void runGuarded(const std::function<void()>& action, const Reporter& reporter);
+    static void runGuarded(const std::function<void()>& action, const Reporter& reporter,
+                           const Describer& describer = {});
 
 private:
     Reporter reporter_;
+    Describer describer_;
 };
 
 } // namespace kalvintera
