@@ -46,7 +46,7 @@ bool ReachesDuty(const FanCharacteristic& fan, double flow_m3s, double pressure_
     return FanPressure(fan, flow_m3s, segment) >= pressure_pa;
 }
 
-OperatingPoint FindOperatingPoint(const FanCharacteristic& fan, FlowRange range, double k)
+void RequireScannable(const FanCharacteristic& fan, FlowRange range)
 {
     if (!(range.min_m3s <= range.max_m3s)) {
         throw DataError("The flow range " + FormatShortest(range.min_m3s, NumberFormat::point()) + " … "
@@ -60,7 +60,22 @@ OperatingPoint FindOperatingPoint(const FanCharacteristic& fan, FlowRange range,
     if (fan.tabulated && (fan.pressure_table.count() < 2 || fan.efficiency_table.count() != fan.pressure_table.count())) {
         throw DataError("The pressure and efficiency curve files of a fan must list the same flows");
     }
+}
 
+OperatingPoint OperatingPointAt(const FanCharacteristic& fan, double flow_m3s, int segment)
+{
+    OperatingPoint point;
+    point.Flow = flow_m3s;
+    point.Segment = segment;
+    point.Efficiency = FanEfficiency(fan, flow_m3s, segment);
+    point.Pressure = FanPressure(fan, flow_m3s, segment);
+    point.Power = point.Pressure * flow_m3s / point.Efficiency;
+    return point;
+}
+
+OperatingPoint FindOperatingPointByScan(const FanCharacteristic& fan, FlowRange range, double k)
+{
+    RequireScannable(fan, range);
     const int last_point = fan.tabulated ? fan.pressure_table.count() : 0;
     double flow = range.min_m3s;
     int segment = 1;
@@ -76,14 +91,7 @@ OperatingPoint FindOperatingPoint(const FanCharacteristic& fan, FlowRange range,
         if (flow > range.max_m3s) break;
     }
     if (flow > range.max_m3s) flow = range.max_m3s;
-
-    OperatingPoint point;
-    point.Flow = flow;
-    point.Segment = segment;
-    point.Efficiency = FanEfficiency(fan, flow, segment);
-    point.Pressure = FanPressure(fan, flow, segment);
-    point.Power = point.Pressure * flow / point.Efficiency;
-    return point;
+    return OperatingPointAt(fan, flow, segment);
 }
 
 } // namespace kalvintera

@@ -55,6 +55,19 @@ inline double SystemCoefficient(double flow_m3s, double pressure_pa) { return pr
 // Scans from FlowMin in steps of kFlowStep (the step added before the test) for the first
 // flow at which the system curve k·V² reaches the fan curve; FlowMax when it never does.
 // DataError when the range is upside down or wider than the step bound allows.
+// Every step is evaluated: this is the definition FindOperatingPoint must agree with, bit
+// for bit, and the reference its tests and benchmarks compare it to.
+OperatingPoint FindOperatingPointByScan(const FanCharacteristic& fan, FlowRange range, double k);
+
+// The same result as the scan (flow, pressure, efficiency, power and segment, bit for bit,
+// and the same errors), without evaluating the characteristic at every step.
 OperatingPoint FindOperatingPoint(const FanCharacteristic& fan, FlowRange range, double k);
+
+// The checks both share: DataError for a range upside down or too wide to scan, or curve
+// tables a scan cannot use.
+void RequireScannable(const FanCharacteristic& fan, FlowRange range);
+
+// The operating point's values at the scan's final flow and segment.
+OperatingPoint OperatingPointAt(const FanCharacteristic& fan, double flow_m3s, int segment);
 
 } // namespace kalvintera
