@@ -1,5 +1,6 @@
 #include "core/catalogue/fan_curves.h"
 
+#include "core/catalogue/curve_cache.h"
 #include "core/errors.h"
 
 namespace kalvintera {
@@ -9,26 +10,27 @@ std::string DeviceLabel(const DeviceRecord& record)
     return "\"" + (record.Model.empty() ? record.NamePl : record.Model) + "\"";
 }
 
-FanCharacteristic ReadPressureCharacteristic(const DeviceRecord& record, const DataFolder& data, NumberFormat format)
+FanCharacteristic ReadPressureCharacteristic(const DeviceRecord& record, const DataFolder& data, NumberFormat format,
+                                             std::uint64_t use)
 {
     FanCharacteristic fan;
     if (record.CurveFile.empty()) {
         fan.pressure_coef = ReadPolynomial(record.PressureCoef, format);
     } else {
         fan.tabulated = true;
-        fan.pressure_table = ReadCurveFile(data.resolve(kPressureCurveFolder + record.CurveFile), 1.0, format);
+        fan.pressure_table = *data.curveCache().read(data, kPressureCurveFolder + record.CurveFile, 1.0, format, use);
     }
     return fan;
 }
 
 void ReadEfficiencyCharacteristic(FanCharacteristic& fan, const DeviceRecord& record, const DataFolder& data,
-                                  NumberFormat format)
+                                  NumberFormat format, std::uint64_t use)
 {
     if (!fan.tabulated) {
         fan.efficiency_coef = ReadPolynomial(record.EfficiencyCoef, format);
         return;
     }
-    fan.efficiency_table = ReadCurveFile(data.resolve(kEfficiencyCurveFolder + record.CurveFile), 100.0, format);
+    fan.efficiency_table = *data.curveCache().read(data, kEfficiencyCurveFolder + record.CurveFile, 100.0, format, use);
     if (fan.efficiency_table.count() != fan.pressure_table.count()) {
         throw DataError("The curve files " + record.CurveFile + " of " + DeviceLabel(record)
                         + " differ: the pressure file has " + std::to_string(fan.pressure_table.count())
@@ -36,10 +38,11 @@ void ReadEfficiencyCharacteristic(FanCharacteristic& fan, const DeviceRecord& re
     }
 }
 
-FanCharacteristic ReadFanCharacteristic(const DeviceRecord& record, const DataFolder& data, NumberFormat format)
+FanCharacteristic ReadFanCharacteristic(const DeviceRecord& record, const DataFolder& data, NumberFormat format,
+                                        std::uint64_t use)
 {
-    FanCharacteristic fan = ReadPressureCharacteristic(record, data, format);
-    ReadEfficiencyCharacteristic(fan, record, data, format);
+    FanCharacteristic fan = ReadPressureCharacteristic(record, data, format, use);
+    ReadEfficiencyCharacteristic(fan, record, data, format, use);
     return fan;
 }
 

@@ -1,5 +1,6 @@
 #include "core/selection/fan_search.h"
 
+#include "core/catalogue/curve_cache.h"
 #include "core/catalogue/fan_curves.h"
 #include "core/errors.h"
 #include "core/text/contains_text.h"
@@ -98,6 +99,8 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
     const double pressure = criteria.duty.pressure_pa;
     const double k = SystemCoefficient(flow, pressure);
 
+    // One use of the curve cache: each curve file is looked at on disk once per search.
+    const std::uint64_t use = data.curveCache().beginUse();
     FanSearchOutcome outcome;
     for (DeviceIndex index = 1; index <= kDeviceTableSlots; ++index) {
         const DeviceRecord& record = table.at(index);
@@ -108,9 +111,9 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
             // The filters only read the record, so they run before the curve files are
             // opened and the scan is done: the outcome is the same, the search faster.
             if (!PassesFilters(record, criteria, limits, format)) continue;
-            FanCharacteristic fan = ReadPressureCharacteristic(record, data, format);
+            FanCharacteristic fan = ReadPressureCharacteristic(record, data, format, use);
             if (!ReachesDuty(fan, flow, pressure)) continue;
-            ReadEfficiencyCharacteristic(fan, record, data, format);
+            ReadEfficiencyCharacteristic(fan, record, data, format, use);
             const OperatingPoint point = FindOperatingPoint(fan, range, k);
             outcome.results.push_back(SelectionResult{index, point.Efficiency, point.Power});
         } catch (const RecordDataError& error) {

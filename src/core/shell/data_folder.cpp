@@ -1,5 +1,6 @@
 #include "core/shell/data_folder.h"
 
+#include "core/catalogue/curve_cache.h"
 #include "core/errors.h"
 #include "core/message_lines.h"
 
@@ -50,6 +51,11 @@ std::filesystem::path MatchEntry(const std::filesystem::path& folder, const std:
 }
 
 } // namespace
+
+DataFolder::DataFolder(std::filesystem::path root)
+    : root_(std::move(root)), curve_cache_(std::make_shared<CurveFileCache>())
+{
+}
 
 std::filesystem::path DataFolder::resolve(std::string_view relative) const
 {

@@ -1,14 +1,18 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 namespace kalvintera {
 
+class CurveFileCache;
+
 // The data folder (DataDir) and the one way names from records and settings become paths.
+// Copies of it share one cache of its curve files.
 class DataFolder {
 public:
-    explicit DataFolder(std::filesystem::path root) : root_(std::move(root)) {}
+    explicit DataFolder(std::filesystem::path root);
 
     const std::filesystem::path& root() const { return root_; }
 
@@ -18,8 +22,11 @@ public:
     // throws FileError. The returned path need not exist.
     std::filesystem::path resolve(std::string_view relative) const;
 
+    CurveFileCache& curveCache() const { return *curve_cache_; }
+
 private:
     std::filesystem::path root_;
+    std::shared_ptr<CurveFileCache> curve_cache_;
 };
 
 } // namespace kalvintera
