@@ -1,11 +1,17 @@
 // The fan search over a full catalogue: 2000 fans, half with polynomial characteristics,
 // half with 200-point curve files, which the search reads anew for every candidate.
+#include "core/catalogue/curve_cache.h"
 #include "core/selection/fan_search.h"
 #include "core/shell/file_io.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
+#include <cstring>
+#include <functional>
+#include <random>
+#include <vector>
 #include <filesystem>
 #include <string>
 
@@ -79,18 +85,90 @@ const Catalogue& SharedCatalogue()
     return catalogue;
 }
 
+FanSearchCriteria CriteriaFor(double flow_m3h, double pressure_pa)
+{
+    FanSearchCriteria criteria;
+    criteria.duty = {flow_m3h / 3600.0, pressure_pa};
+    return criteria;
+}
+
+// The search as it was: every step of the scan evaluated and the curve files read anew for
+// every search (a new data folder has an empty curve cache).
+FanSearchOutcome ReferenceSearch(const Catalogue& catalogue, const FanSearchCriteria& criteria)
+{
+    const DataFolder fresh(catalogue.data.root());
+    return SearchFans(catalogue.table, fresh, criteria, NumberFormat::point(), {FindOperatingPointByScan, 0});
+}
+
+double Milliseconds(const std::function<void()>& work, int repeats)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < repeats; ++i) work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / repeats;
+}
+
+// The search the program does, timed by the framework; the reference search at the same
+// duty point timed beside it, with the ratio of the two and a check that they agree.
 void BM_FanSearch(benchmark::State& state)
 {
     const Catalogue& catalogue = SharedCatalogue();
-    FanSearchCriteria criteria;
-    criteria.duty = {static_cast<double>(state.range(0)) / 3600.0, static_cast<double>(state.range(1))};
+    const FanSearchCriteria criteria = CriteriaFor(static_cast<double>(state.range(0)), static_cast<double>(state.range(1)));
+    FanSearchOutcome outcome;
+    for (auto _ : state) {
+        outcome = SearchFans(catalogue.table, catalogue.data, criteria, NumberFormat::point());
+        benchmark::DoNotOptimize(outcome.results.data());
+    }
+    const FanSearchOutcome reference = ReferenceSearch(catalogue, criteria);
+    bool same = reference.results.size() == outcome.results.size();
+    for (std::size_t i = 0; same && i < reference.results.size(); ++i) {
+        same = reference.results[i].index == outcome.results[i].index
+               && std::memcmp(&reference.results[i].Power, &outcome.results[i].Power, sizeof(double)) == 0
+               && std::memcmp(&reference.results[i].Efficiency, &outcome.results[i].Efficiency, sizeof(double)) == 0;
+    }
+    if (!same) state.SkipWithError("the search and the reference scan disagree");
+    const double fast_ms = Milliseconds([&] { SearchFans(catalogue.table, catalogue.data, criteria, NumberFormat::point()); }, 5);
+    const double reference_ms = Milliseconds([&] { ReferenceSearch(catalogue, criteria); }, 2);
+    state.counters["found"] = static_cast<double>(outcome.results.size());
+    state.counters["reference_ms"] = reference_ms;
+    state.counters["fast_ms"] = fast_ms;
+    state.counters["ratio"] = reference_ms / fast_ms;
+}
+
+// A schedule: 1000 random duty points over the same catalogue, read once.
+void BM_ScheduleOfThousandDutyPoints(benchmark::State& state)
+{
+    const Catalogue& catalogue = SharedCatalogue();
+    std::mt19937 random(1000);
+    std::vector<FanSearchCriteria> duties;
+    for (int i = 0; i < 1000; ++i) {
+        duties.push_back(CriteriaFor(std::uniform_real_distribution<double>(200, 15000)(random),
+                                     std::uniform_real_distribution<double>(20, 600)(random)));
+    }
     std::size_t found = 0;
     for (auto _ : state) {
-        const FanSearchOutcome outcome = SearchFans(catalogue.table, catalogue.data, criteria, NumberFormat::point());
-        found = outcome.results.size();
+        found = 0;
+        const FanSearchOptions options{FindOperatingPoint, catalogue.data.curveCache().beginUse()};
+        for (const FanSearchCriteria& criteria : duties) {
+            found += SearchFans(catalogue.table, catalogue.data, criteria, NumberFormat::point(), options).results.size();
+        }
         benchmark::DoNotOptimize(found);
     }
-    state.counters["found"] = static_cast<double>(found);
+    state.counters["candidates"] = static_cast<double>(found);
+}
+
+// Loading the 2000-record database the program reads at every activation.
+void BM_LoadDatabase(benchmark::State& state)
+{
+    const Catalogue& catalogue = SharedCatalogue();
+    const std::filesystem::path file = catalogue.data.root() / "urzadzenia.dbx";
+    std::vector<DeviceRecord> records;
+    for (DeviceIndex i = 1; i <= kDeviceTableSlots; ++i) records.push_back(catalogue.table.at(i));
+    WriteDeviceFile(file, records);
+    DeviceTable table;
+    for (auto _ : state) {
+        const int count = LoadDeviceTable(file, table, NumberFormat::comma());
+        benchmark::DoNotOptimize(count);
+    }
 }
 
 } // namespace
@@ -98,5 +176,7 @@ void BM_FanSearch(benchmark::State& state)
 // Duty points in m³/h and Pa, from a small extract fan to a large roof unit.
 BENCHMARK(BM_FanSearch)->Args({300, 50})->Args({1200, 150})->Args({5000, 300})->Args({15000, 500})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScheduleOfThousandDutyPoints)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadDatabase)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -2,6 +2,8 @@
 
 #include "core/shell/data_folder.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -25,29 +27,70 @@ std::uint64_t CurveFileCache::fileReads() const
     return file_reads_;
 }
 
+CurveFileCache::Stamp CurveFileCache::StampOf(const std::filesystem::path& file)
+{
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
+    return {static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
+            static_cast<long long>(status.st_mtim.tv_nsec)};
+}
+
+namespace {
+
+// The path a name of the data folder has when every part of it matches letter for letter.
+std::filesystem::path LiteralPath(const std::filesystem::path& root, std::string_view relative)
+{
+    std::filesystem::path path = root;
+    std::string part;
+    for (std::size_t i = 0; i <= relative.size(); ++i) {
+        if (i == relative.size() || relative[i] == '/' || relative[i] == '\\') {
+            if (!part.empty() && part != ".") path /= part;
+            part.clear();
+        } else {
+            part += relative[i];
+        }
+    }
+    return path;
+}
+
+} // namespace
+
 std::shared_ptr<const CurveTable> CurveFileCache::read(const DataFolder& data, std::string_view relative,
                                                        double divisor, NumberFormat format, std::uint64_t use)
 {
     const Key key{std::string(relative), divisor, format.decimal_separator};
+    std::filesystem::path known_file;
+    Stamp known_stamp;
     {
         const std::lock_guard lock(mutex_);
         const auto found = entries_.find(key);
-        if (found != entries_.end() && use != 0 && found->second.checked_in_use == use) {
+        if (found != entries_.end()) {
+            if (use != 0 && found->second.checked_in_use == use) {
+                found->second.last_used = ++clock_;
+                return found->second.table;
+            }
+            if (found->second.exact) {
+                known_file = found->second.file;
+                known_stamp = found->second.stamp;
+            }
+        }
+    }
+    // The quick look: the same file, unchanged.
+    if (!known_file.empty() && StampOf(known_file) == known_stamp && known_stamp.bytes >= 0) {
+        const std::lock_guard lock(mutex_);
+        const auto found = entries_.find(key);
+        if (found != entries_.end() && found->second.file == known_file && found->second.stamp == known_stamp) {
+            found->second.checked_in_use = use;
             found->second.last_used = ++clock_;
             return found->second.table;
         }
     }
     const std::filesystem::path file = data.resolve(relative);
-    std::error_code size_error;
-    std::error_code time_error;
-    const std::uintmax_t bytes = std::filesystem::file_size(file, size_error);
-    const std::filesystem::file_time_type modified = std::filesystem::last_write_time(file, time_error);
-    const bool known_on_disk = !size_error && !time_error;
+    const Stamp stamp = StampOf(file);
     {
         const std::lock_guard lock(mutex_);
         const auto found = entries_.find(key);
-        if (known_on_disk && found != entries_.end() && found->second.file == file && found->second.bytes == bytes
-            && found->second.modified == modified) {
+        if (stamp.bytes >= 0 && found != entries_.end() && found->second.file == file && found->second.stamp == stamp) {
             found->second.checked_in_use = use;
             found->second.last_used = ++clock_;
             return found->second.table;
@@ -58,8 +101,8 @@ std::shared_ptr<const CurveTable> CurveFileCache::read(const DataFolder& data, s
     auto table = std::make_shared<const CurveTable>(ReadCurveFile(file, divisor, format));
     const std::lock_guard lock(mutex_);
     ++file_reads_;
-    if (known_on_disk) {
-        entries_[key] = Entry{file, bytes, modified, table, use, ++clock_};
+    if (stamp.bytes >= 0) {
+        entries_[key] = Entry{file, file == LiteralPath(data.root(), relative), stamp, table, use, ++clock_};
         if (entries_.size() > kMaxFiles) dropLeastRecentlyUsed();
     }
     return table;

@@ -39,10 +39,21 @@ public:
 
 private:
     using Key = std::tuple<std::string, double, char>;
+    // What the disk says of a file: enough to see that it changed.
+    struct Stamp {
+        long long bytes = -1;
+        long long seconds = 0;
+        long long nanoseconds = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp StampOf(const std::filesystem::path& file);
+
     struct Entry {
         std::filesystem::path file;
-        std::uintmax_t bytes = 0;
-        std::filesystem::file_time_type modified;
+        // The name resolved to itself, letter for letter: while that file is there, the
+        // name resolves to it again, and one look at it tells whether it changed.
+        bool exact = false;
+        Stamp stamp;
         std::shared_ptr<const CurveTable> table;
         std::uint64_t checked_in_use = 0;
         std::uint64_t last_used = 0;

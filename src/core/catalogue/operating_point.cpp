@@ -14,21 +14,20 @@ namespace kalvintera {
 namespace {
 
 // A closed range of doubles holding the value the scan computes at any flow of a stretch.
+// The bounds are computed in plain double arithmetic and tracked with the size of the
+// terms that made them; one widening at the end, far larger than every rounding of the
+// scan's expression and of the bounds together (a few dozen roundings at most), makes the
+// range safe.
 struct Interval {
     double lo;
     double hi;
+    double size; // the largest magnitude any term of the expression reached
 
-    bool finite() const { return std::isfinite(lo) && std::isfinite(hi); }
+    bool finite() const { return std::isfinite(lo) && std::isfinite(hi) && std::isfinite(size); }
+    double magnitude() const { return std::max(std::fabs(lo), std::fabs(hi)); }
 };
 
-// Outward by far more than one rounding of the operation and of the bounds themselves.
-Interval Widened(double a, double b)
-{
-    const double lo = std::min(a, b);
-    const double hi = std::max(a, b);
-    const double margin = std::max(std::fabs(lo), std::fabs(hi)) * 0x1p-50 + 0x1p-1000;
-    return {lo - margin, hi + margin};
-}
+Interval Exact(double value) { return {value, value, std::fabs(value)}; }
 
 Interval operator*(Interval a, Interval b)
 {
@@ -36,16 +35,30 @@ Interval operator*(Interval a, Interval b)
     const double p2 = a.lo * b.hi;
     const double p3 = a.hi * b.lo;
     const double p4 = a.hi * b.hi;
-    return Widened(std::min({p1, p2, p3, p4}), std::max({p1, p2, p3, p4}));
+    const Interval product{std::min({p1, p2, p3, p4}), std::max({p1, p2, p3, p4}), 0};
+    return {product.lo, product.hi, std::max({product.magnitude(), a.size * b.magnitude(), b.size * a.magnitude()})};
 }
 
-Interval operator*(double c, Interval a) { return Widened(c * a.lo, c * a.hi); }
-Interval operator*(Interval a, double c) { return Widened(a.lo * c, a.hi * c); }
-Interval operator+(Interval a, Interval b) { return Widened(a.lo + b.lo, a.hi + b.hi); }
-Interval operator+(Interval a, double c) { return Widened(a.lo + c, a.hi + c); }
-Interval operator+(double c, Interval a) { return Widened(c + a.lo, c + a.hi); }
-Interval operator-(Interval a, double c) { return Widened(a.lo - c, a.hi - c); }
-Interval operator/(Interval a, double c) { return Widened(a.lo / c, a.hi / c); }
+Interval operator+(Interval a, Interval b)
+{
+    const Interval sum{a.lo + b.lo, a.hi + b.hi, 0};
+    return {sum.lo, sum.hi, std::max({sum.magnitude(), a.size, b.size})};
+}
+
+Interval operator-(Interval a, Interval b) { return a + Interval{-b.hi, -b.lo, b.size}; }
+
+Interval operator/(Interval a, double c)
+{
+    const double q1 = a.lo / c;
+    const double q2 = a.hi / c;
+    return {std::min(q1, q2), std::max(q1, q2), a.size / std::fabs(c)};
+}
+
+Interval Widened(Interval a)
+{
+    const double margin = a.size * 1e-12 + 0x1p-1000;
+    return {a.lo - margin, a.hi + margin, a.size};
+}
 
 // The fan pressure over a stretch of flows, following EvaluatePolynomial and
 // InterpolateLinear operation by operation.
@@ -54,14 +67,53 @@ Interval FanPressureOver(const FanCharacteristic& fan, Interval flow, int segmen
     if (!fan.tabulated) {
         const Polynomial4& c = fan.pressure_coef;
         const Interval x2 = flow * flow;
-        return ((((c[0] * x2) * x2 + (c[1] * x2) * flow) + c[2] * x2) + c[3] * flow) + c[4];
+        return Widened(((((Exact(c[0]) * x2) * x2 + (Exact(c[1]) * x2) * flow) + Exact(c[2]) * x2)
+                        + Exact(c[3]) * flow)
+                       + Exact(c[4]));
     }
     const CurvePoint& p1 = fan.pressure_table.point(segment);
     const CurvePoint& p2 = fan.pressure_table.point(segment + 1);
     const double run = p2.X - p1.X;
     const double rise = p2.Y - p1.Y;
-    if (!(run > 0) || !std::isfinite(run) || !std::isfinite(rise)) return {NAN, NAN};
-    return p1.Y + ((((flow * 3600.0) - p1.X) / run) * rise);
+    if (!(run > 0) || !std::isfinite(run) || !std::isfinite(rise)) return {NAN, NAN, NAN};
+    // The quotient is divided by the computed run, which may be far below the terms that
+    // made it; its size is carried in units of the quotient.
+    const Interval offset = (flow * Exact(3600.0)) - Exact(p1.X);
+    const Interval fraction = offset / run;
+    return Widened(Exact(p1.Y) + fraction * Exact(rise));
+}
+
+// A step of the scan moves the flow by less than this, in m³/h (0.36 and rounding).
+constexpr double kLargestStepM3h = 0.37;
+
+// Tabulated fans: while the scan's segment keeps up with the flow (each segment entered
+// as the flow passes its first point, never two points in one step), the fan pressure it
+// computes lies between the points' pressures, and the system pressure is at most that at
+// the last point's flow. The segment up to which no step can stop, starting in `segment`
+// at m³/h `flow_m3h`; `segment` itself when none can be passed over this way.
+int SegmentsPassedOver(const CurveTable& table, int segment, double k, double flow_m3h)
+{
+    const int last_point = table.count();
+    if (!(k >= 0) || !(flow_m3h > table.point(segment).X) || !(flow_m3h <= table.point(segment + 1).X)) {
+        return segment;
+    }
+    double lowest = table.point(segment).Y;
+    double largest = std::fabs(lowest);
+    int reached = segment;
+    for (int end = segment + 1; end <= last_point - 1; ++end) {
+        const CurvePoint& point = table.point(end);
+        if (end > segment + 1 && !(point.X - table.point(end - 1).X > kLargestStepM3h)) break;
+        lowest = std::min(lowest, point.Y);
+        largest = std::max(largest, std::fabs(point.Y));
+        const double flow_low = flow_m3h / 3600.0;
+        const double flow_high = point.X / 3600.0;
+        const double flow_squared = std::max(flow_low * flow_low, flow_high * flow_high);
+        const double system_high = k * flow_squared * (1 + 1e-12) + 0x1p-1000;
+        const double fan_low = lowest - largest * 1e-12 - 0x1p-1000;
+        if (!std::isfinite(system_high) || !std::isfinite(fan_low) || !(system_high < fan_low)) break;
+        reached = end;
+    }
+    return reached;
 }
 
 class FastScan {
@@ -96,8 +148,10 @@ private:
 
     bool cannotStop(long long first, long long last, int segment) const
     {
-        const Interval flow{flows_.at(first), flows_.at(last)};
-        const Interval system = (k_ * flow) * flow;
+        const double low = flows_.at(first);
+        const double high = flows_.at(last);
+        const Interval flow{low, high, std::max(std::fabs(low), std::fabs(high))};
+        const Interval system = Widened((Exact(k_) * flow) * flow);
         const Interval fan = FanPressureOver(fan_, flow, segment);
         return system.finite() && fan.finite() && system.hi < fan.lo;
     }
@@ -133,6 +187,21 @@ OperatingPoint FindOperatingPoint(const FanCharacteristic& fan, FlowRange range,
     long long step = 0;
     long long final_step = limit;
     while (true) {
+        if (fan.tabulated && segment + 1 < last_point) {
+            const int landing = SegmentsPassedOver(fan.pressure_table, segment, k, flows.at(step) * 3600.0);
+            if (landing > segment) {
+                const double landing_x = fan.pressure_table.point(landing).X;
+                const long long landing_step = flows.firstWhere(
+                    [&](double flow) { return flow * 3600.0 > landing_x; }, step + 1, landing_x / 3600.0);
+                // Passing over is only for stretches the scan goes through to their end:
+                // the segment where it ends must be known.
+                if (landing_step <= limit) {
+                    step = landing_step;
+                    segment = landing;
+                    continue;
+                }
+            }
+        }
         long long next_advance = flows.lastIndex() + 1;
         if (fan.tabulated && segment + 1 < last_point) {
             const double next_x = fan.pressure_table.point(segment + 1).X;

@@ -90,7 +90,7 @@ void OrderResults(std::vector<SelectionResult>& results, FanOrdering ordering)
 } // namespace
 
 FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, const FanSearchCriteria& criteria,
-                            NumberFormat format)
+                            NumberFormat format, const FanSearchOptions& options)
 {
     const Limits limits = criteria.advanced ? Limits{ReadLimit(criteria.max_power_kw, format),
                                                      ReadLimit(criteria.max_sound_dba, format)}
@@ -100,7 +100,7 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
     const double k = SystemCoefficient(flow, pressure);
 
     // One use of the curve cache: each curve file is looked at on disk once per search.
-    const std::uint64_t use = data.curveCache().beginUse();
+    const std::uint64_t use = options.curve_use != 0 ? options.curve_use : data.curveCache().beginUse();
     FanSearchOutcome outcome;
     for (DeviceIndex index = 1; index <= kDeviceTableSlots; ++index) {
         const DeviceRecord& record = table.at(index);
@@ -114,7 +114,7 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
             FanCharacteristic fan = ReadPressureCharacteristic(record, data, format, use);
             if (!ReachesDuty(fan, flow, pressure)) continue;
             ReadEfficiencyCharacteristic(fan, record, data, format, use);
-            const OperatingPoint point = FindOperatingPoint(fan, range, k);
+            const OperatingPoint point = options.find(fan, range, k);
             outcome.results.push_back(SelectionResult{index, point.Efficiency, point.Power});
         } catch (const RecordDataError& error) {
             outcome.problems.push_back(error.what());

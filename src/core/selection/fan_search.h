@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/catalogue/characteristic.h"
 #include "core/catalogue/device_table.h"
 #include "core/selection/duty_point.h"
 #include "core/shell/data_folder.h"
 #include "core/text/number_format.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -57,11 +59,22 @@ struct FanSearchOutcome {
     std::vector<std::string> problems;
 };
 
+// How a search finds a candidate's operating point: FindOperatingPoint, or the step-by-step
+// scan it must agree with, for comparisons.
+using OperatingPointFinder = OperatingPoint (*)(const FanCharacteristic& fan, FlowRange range, double k);
+
+struct FanSearchOptions {
+    OperatingPointFinder find = FindOperatingPoint;
+    // A use of the data folder's curve cache shared by many searches (a schedule looks at
+    // each curve file on disk once); 0: the search is a use of its own.
+    std::uint64_t curve_use = 0;
+};
+
 // Scans every slot of the table for fans that reach the duty point, filters them by the
 // criteria and orders them. A missing or broken curve file abandons the whole search
 // (its error propagates); a user limit that is not a number throws ConversionError.
 FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, const FanSearchCriteria& criteria,
-                            NumberFormat format);
+                            NumberFormat format, const FanSearchOptions& options = {});
 
 // The series codes a user can pick: the Model prefixes of the catalogue's fans (the text
 // before the first '-'), in first-seen order.
