@@ -63,6 +63,8 @@ void ForEachDeviceField(Record& record, Visitor&& visit);
 
 // The 2142 bytes of a record, and back. Encoding cuts each text to its capacity.
 DeviceRecord DecodeDeviceRecord(const std::uint8_t* bytes);
+// The same into an existing record, reusing its texts' storage.
+void DecodeDeviceRecordInto(const std::uint8_t* bytes, DeviceRecord& record);
 void EncodeDeviceRecord(const DeviceRecord& record, std::uint8_t* bytes);
 
 } // namespace kalvintera

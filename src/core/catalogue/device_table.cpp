@@ -4,6 +4,7 @@
 #include "core/message_lines.h"
 #include "core/shell/file_io.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kalvintera {
@@ -22,15 +23,26 @@ DeviceRecord& DeviceTable::slot(DeviceIndex index)
     return slots_[static_cast<std::size_t>(index - 1)];
 }
 
-std::vector<DeviceRecord> ReadDeviceFile(const std::filesystem::path& file)
+namespace {
+
+// The whole database file; FileError when it cannot be read or is not whole records.
+std::string ReadDeviceBytes(const std::filesystem::path& file)
 {
-    const std::string bytes = ReadWholeFile(file);
+    std::string bytes = ReadWholeFile(file);
     if (bytes.size() % kDeviceRecordSize != 0) {
         throw FileError("The device database " + PathText(file) + " is damaged: its size of "
                         + std::to_string(bytes.size()) + " bytes is not a whole number of "
                         + std::to_string(kDeviceRecordSize) + "-byte records",
                         {message_line::kDamagedFile, {PathText(file)}});
     }
+    return bytes;
+}
+
+} // namespace
+
+std::vector<DeviceRecord> ReadDeviceFile(const std::filesystem::path& file)
+{
+    const std::string bytes = ReadDeviceBytes(file);
     const std::size_t count = std::min<std::size_t>(bytes.size() / kDeviceRecordSize, kDeviceTableSlots);
     std::vector<DeviceRecord> records;
     records.reserve(count);
@@ -51,18 +63,21 @@ void WriteDeviceFile(const std::filesystem::path& file, const std::vector<Device
 
 int LoadDeviceTable(const std::filesystem::path& file, DeviceTable& table, NumberFormat format)
 {
-    std::vector<DeviceRecord> records = ReadDeviceFile(file);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        table.slot(static_cast<DeviceIndex>(i + 1)) = std::move(records[i]);
+    const std::string bytes = ReadDeviceBytes(file);
+    const std::size_t count = std::min<std::size_t>(bytes.size() / kDeviceRecordSize, kDeviceTableSlots);
+    for (std::size_t i = 0; i < count; ++i) {
+        DecodeDeviceRecordInto(reinterpret_cast<const std::uint8_t*>(bytes.data()) + i * kDeviceRecordSize,
+                               table.slot(static_cast<DeviceIndex>(i + 1)));
     }
     NormalizeDeviceNumbers(table, format);
-    return static_cast<int>(records.size());
+    return static_cast<int>(count);
 }
 
 void NormalizeDeviceNumbers(DeviceRecord& record, NumberFormat format)
 {
     ForEachDeviceField(record, [format](const DeviceFieldSlot& field, std::string& text) {
-        if (field.numeric) text = NormalizeDecimal(text, format);
+        // In place: a field without the foreign separator (nearly all) costs no copy.
+        if (field.numeric) std::replace(text.begin(), text.end(), format.foreignSeparator(), format.decimal_separator);
     });
 }
 

@@ -35,12 +35,14 @@ std::string ReadWholeFile(const std::filesystem::path& file, std::uintmax_t max_
                              + " bytes, more than any file of the program",
                          {message_line::kCannotRead, {PathText(file)}});
     };
-    if (const std::uintmax_t size = std::filesystem::file_size(file, ec); !ec && size > max_bytes) throw too_large();
+    const std::uintmax_t expected = std::filesystem::file_size(file, ec);
+    if (!ec && expected > max_bytes) throw too_large();
 
     std::ifstream in(file, std::ios::binary);
     if (!in) throw FileError("Cannot open " + PathText(file) + ": " + std::strerror(errno),
                              {message_line::kCannotRead, {PathText(file)}});
     std::string bytes;
+    if (!ec) bytes.reserve(static_cast<std::size_t>(expected));
     // The bound holds while reading too: the file may grow after its size was taken.
     std::array<char, 64 * 1024> chunk;
     while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {

@@ -1,5 +1,6 @@
 #include "core/text/code_page.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <iconv.h>
@@ -97,6 +98,11 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos)
 
 std::string DecodeCodePage(std::string_view bytes, CodePage page)
 {
+    // Bytes below 0x80 are themselves in every code page here, and most catalogue texts
+    // hold nothing else.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(bytes);
+    }
     const CodePageTable& table = TableFor(page);
     std::string out;
     out.reserve(bytes.size());
