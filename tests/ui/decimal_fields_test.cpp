@@ -167,6 +167,31 @@ private slots:
         }
     }
 
+    void airBalanceTellsBadNumbersInTheUsersLanguage()
+    {
+        TestProgram f(NumberFormat::comma());
+        f.program.language.load(f.folder / "languages/english.lng", CodePage::Cp1250);
+        AirBalanceWindow window(f.program);
+        OccupantsGroup* people = window.occupantsGroup();
+        Child<QComboBox>(*people, "occupants")->setCurrentIndex(2); // smokers and non-smokers
+        people->smokers()->setText("abc");
+        people->nonSmokers()->setText("2");
+        people->computeButton()->click();
+        QCOMPARE(f.prompter.lastText(), QString("\"abc\" is not a valid number."));
+        people->smokers()->setText("-3");
+        people->computeButton()->click();
+        QCOMPARE(f.prompter.lastText(), QString("A number of people or rooms cannot be negative (-3 was given)."));
+
+        AirChangesGroup* room = window.airChangesGroup();
+        room->length()->setText("-10,5");
+        room->width()->setText("8");
+        room->height()->setText("4");
+        room->industrialList()->setCurrentRow(4);
+        room->computeButton()->click();
+        QCOMPARE(f.prompter.lastText(), QString("The length, width and height of the room cannot be negative."));
+        QCOMPARE(window.averageText(), QString());
+    }
+
     void settingsAirState()
     {
         for (const NumberFormat locale : {NumberFormat::point(), NumberFormat::comma()}) {
