@@ -122,7 +122,9 @@ void GroundExchanger(QPainter& painter)
     shapes::Hatch(painter, soil, kSoil, 9);
 
     // The house wall with the duct and its coil.
-    VerticalBody(painter, QRectF(150, 14, 42, 58), QColor(232, 226, 214));
+    painter.setPen(OutlinePen());
+    painter.setBrush(QColor(232, 226, 214));
+    painter.drawRect(QRectF(150, 14, 42, 58));
     HorizontalBody(painter, QRectF(96, 30, 56, 16), colour::kGalvanised);
     Box(painter, QRectF(110, 26, 22, 24), QPointF(6, -5), QColor(70, 130, 190));
     AirArrow(painter, QPointF(70, 38), QPointF(104, 38));
@@ -155,7 +157,7 @@ void GroundExchanger(QPainter& painter)
 // a water coil and adjustable louvres blowing warm air down into the room.
 void HeaterUnit(QPainter& painter)
 {
-    VerticalBody(painter, QRectF(26, 8, 8, 134), QColor(226, 222, 214)); // the wall
+    VerticalBody(painter, QRectF(34, 8, 9, 134), QColor(226, 222, 214)); // the wall
     Box(painter, QRectF(44, 30, 96, 96), QPointF(28, -18), QColor(226, 230, 234));
     // The louvres of the outlet.
     painter.setPen(OutlinePen(0.8));

@@ -176,7 +176,8 @@ private slots:
         tree->expandAll();
         tab.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tab));
-        tree->setFocus();
+        tree->setFocus(); // the focus alone makes a node current, but chooses nothing
+        QCOMPARE(tab.productIdText(), QString("0"));
 
         const QTreeWidgetItem* series = tree->findItems("KDH - wyrzut poziomy", Qt::MatchExactly | Qt::MatchRecursive).front();
         tree->setCurrentItem(const_cast<QTreeWidgetItem*>(series));

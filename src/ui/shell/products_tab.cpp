@@ -80,10 +80,12 @@ ProductsTab::ProductsTab(Program& program, QWidget* parent) : QWidget(parent), p
     connect(collapse, &QAction::triggered, tree_, &QTreeWidget::collapseAll);
 
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showPreview(item); });
-    // The keyboard (arrows, Home, End, Page keys) moves the current node without a click;
-    // the preview follows it as it follows the mouse.
-    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (item) showPreview(item);
+    // The keyboard (arrows, Home, End, Page keys) selects nodes without a click; the preview
+    // follows them as it follows the mouse. The current node alone does not count: the tree
+    // makes its first node current when it merely gets the focus.
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+        if (!selected.isEmpty()) showPreview(selected.front());
     });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { showDetails(item); });
     connect(tree_, &QWidget::customContextMenuRequested, this,
