@@ -3,8 +3,8 @@
 //   kalvintera-pictures CATALOGUE_TEXT PICTURE_FOLDER [FITTING_FOLDER]
 //   kalvintera-pictures --icons ICON_FOLDER
 //
-// Writes the maker's banner, logo, directions map, company pictures, award pictures and
-// splash pictures, then every product picture, thumbnail (plain and highlighted) and
+// Writes the maker's banner, logo, directions map, company pictures, award pictures, the
+// pictures of the five new products and the splash pictures, then every product picture, thumbnail (plain and highlighted) and
 // dimension drawing that the catalogue text names, each file once. Given a FITTING_FOLDER
 // (the data folder's calc/), it also draws the pressure-loss calculator's fitting pictures
 // there. The output depends on nothing but the catalogue and the installed fonts, so a
@@ -21,6 +21,7 @@
 #include "dimension_drawings.h"
 #include "directions_map.h"
 #include "fitting_pictures.h"
+#include "new_product_pictures.h"
 #include "picture_kit.h"
 #include "picture_plan.h"
 #include "product_pictures.h"
@@ -88,6 +89,11 @@ void WriteCompanyPictures(PictureWriter& writer)
     }
     for (int k = 1; k <= kAwardCount; ++k) {
         writer.write("nagroda" + std::to_string(k) + ".jpg", [k] { return AwardPicture(k); });
+    }
+
+    for (const NewProductPictureName& picture : kNewProductPictures) {
+        const NewProduct product = picture.product;
+        writer.write(std::string(picture.file), [product] { return NewProductPicture(product); });
     }
 
     writer.write("splash_banner.jpg", [] { return BrandBanner(620, 90); });

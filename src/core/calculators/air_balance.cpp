@@ -12,14 +12,23 @@ AirFlowRange Single(double flow_m3h)
     return {flow_m3h, flow_m3h, flow_m3h};
 }
 
+// Language lines of the calculator's own messages.
+constexpr int kNegativeCountLine = 1210; // %1: the count
+constexpr int kNegativeSizeLine = 1211;
+
 void RequireNotNegative(long long count, const char* what)
 {
-    if (count < 0) throw DataError(std::string("A number of ") + what + " cannot be negative: " + std::to_string(count));
+    if (count < 0) {
+        throw DataError(std::string("A number of ") + what + " cannot be negative: " + std::to_string(count),
+                        {kNegativeCountLine, {std::to_string(count)}});
+    }
 }
 
 void RequireNotNegative(double length_m, const char* what)
 {
-    if (!(length_m >= 0)) throw DataError(std::string("The ") + what + " of the room cannot be negative");
+    if (!(length_m >= 0)) {
+        throw DataError(std::string("The ") + what + " of the room cannot be negative", {kNegativeSizeLine, {}});
+    }
 }
 
 } // namespace

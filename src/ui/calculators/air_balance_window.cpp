@@ -4,6 +4,7 @@
 #include "core/text/number_format.h"
 #include "ui/calculators/air_balance_inputs.h"
 #include "ui/calculators/calculator_texts.h"
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 
 #include <QCheckBox>
@@ -168,9 +169,9 @@ void AirBalanceWindow::askFor(int line, const QString& built_in)
     program_.prompter.askOkCancel(LineOrBuiltIn(program_, line, built_in), QString::fromStdString(program_.MessageTitle));
 }
 
-void AirBalanceWindow::reportError(const char* message)
+void AirBalanceWindow::reportError(const std::exception& error)
 {
-    program_.prompter.showInfo(QString::fromUtf8(message), QString::fromStdString(program_.MessageTitle));
+    program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
 }
 
 void AirBalanceWindow::showResult(const AirFlowRange& range)
@@ -197,7 +198,7 @@ void AirBalanceWindow::computeOccupants()
         const long long smokers = occupants == Occupants::NonSmokers ? 0 : ParseInteger(occupants_->smokers()->text().toStdString());
         showResult(ComputePeopleAirFlow(occupants, non_smokers, smokers));
     } catch (const KalvinteraError& error) {
-        reportError(error.what());
+        reportError(error);
     }
 }
 
@@ -215,7 +216,7 @@ void AirBalanceWindow::computeAirChanges()
         showResult(ComputeAirChangeFlow(metres(air_changes_->length()), metres(air_changes_->width()),
                                         metres(air_changes_->height()), *rate));
     } catch (const KalvinteraError& error) {
-        reportError(error.what());
+        reportError(error);
     }
 }
 
@@ -229,7 +230,7 @@ void AirBalanceWindow::computeDwelling()
         }
         showResult(ComputeDwellingAirFlow(counts));
     } catch (const KalvinteraError& error) {
-        reportError(error.what());
+        reportError(error);
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <exception>
+
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -57,7 +59,8 @@ private:
     void showResult(const AirFlowRange& range);
     // Asks for a missing input in an OK/Cancel box under MessageTitle.
     void askFor(int line, const QString& built_in);
-    void reportError(const char* message);
+    // The error in the current language, never the core's English text.
+    void reportError(const std::exception& error);
 
     QRadioButton* by_occupants_ = nullptr;
     QRadioButton* by_air_changes_ = nullptr;

@@ -1,6 +1,8 @@
 #include "ui/selection/result_columns.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -73,8 +75,13 @@ ResultColumns::ResultColumns(int column_count, int visible_rows, Scrolling scrol
         scroll_bar_->setObjectName(QStringLiteral("resultScrollBar"));
         scroll_bar_->setFixedHeight(lists_.front()->height());
         scroll_bar_->setRange(0, 0);
+        // A page is what the lists show, so the thumb's length tells how much of the list is in view.
+        scroll_bar_->setPageStep(visible_rows);
         connect(scroll_bar_, &QScrollBar::valueChanged, this, &ResultColumns::scrolled);
         grid->addWidget(scroll_bar_, 1, column_count);
+        // The lists show a fixed number of rows and cannot scroll themselves: the wheel
+        // over any of them moves the bar beside them, as it would in one list.
+        for (QListWidget* list : lists_) list->viewport()->installEventFilter(this);
     }
     grid->setColumnStretch(column_count + 1, 1);
     if (scrolling == Scrolling::ListsScroll) {
@@ -180,6 +187,15 @@ void ResultColumns::mirrorSelection(int row)
         const QSignalBlocker blocker(column);
         column->setCurrentRow(row);
     }
+}
+
+bool ResultColumns::eventFilter(QObject* watched, QEvent* event)
+{
+    if (scroll_bar_ && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(scroll_bar_, event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ResultColumns::showMenu(QListWidget* list, const QPoint& position)

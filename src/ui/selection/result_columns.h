@@ -17,6 +17,7 @@ namespace kalvintera {
 // selected in any column is selected in all of them. Either the lists show a fixed number
 // of rows and one scroll bar beside them moves through the results (the caller redraws the
 // rows for the new position), or every result is listed and the lists scroll together.
+// Either way the mouse wheel over any list scrolls them all.
 // Each list has the pop-up menu "Pokaż szczegóły" / "Dodaj do zamówienia".
 class ResultColumns : public QWidget {
     Q_OBJECT
@@ -57,6 +58,9 @@ signals:
     void detailsChosen();
     void addChosen();
     void scrolled(int position);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void mirrorSelection(int row);

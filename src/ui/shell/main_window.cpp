@@ -264,7 +264,10 @@ bool MainWindow::activate()
     program_.MessageTitle = program_.language.line(149);
     loadPictures();
     if (program_.languageChosen()) applyCurrentLanguage();
-    selectTab(MainTab::Selection);
+    // The first tab greets the user at start; after a dialog closes the user comes back
+    // to the tab they left.
+    if (!activated_before_) selectTab(MainTab::Selection);
+    activated_before_ = true;
     animateOpening();
     if (!program_.fileExists("urzadzenia.dbx")) {
         program_.showMessage(147);

@@ -40,8 +40,9 @@ public:
 
     // Runs whenever the main window becomes active again: at its first showing and after
     // every dialog opened from it has closed. Re-applies the language, reloads the device
-    // table, recomputes the air, shows the news once. False when the program must end
-    // (the device database is gone).
+    // table, recomputes the air, shows the news once. Only the first activation brings the
+    // first tab to the front; later ones keep the tab the user was on. False when the
+    // program must end (the device database is gone).
     bool activate();
 
     // Opens a modal dialog from here, then runs the activation sequence.
@@ -109,6 +110,7 @@ private:
     LanguageTexts texts_;
     bool animated_ = true;
     bool closing_ = false;
+    bool activated_before_ = false; // the first activation is the start-up
 };
 
 } // namespace kalvintera

@@ -30,6 +30,7 @@ const NewDeviceButton kButtons[] = {
 static_assert(std::size(kButtons) == kNewDeviceDocuments.size());
 
 constexpr QSize kPictureSize{130, 110};
+constexpr int kCaptionWidth = 140;
 
 } // namespace
 
@@ -48,6 +49,9 @@ NewDevicesTab::NewDevicesTab(Program& program, QWidget* parent) : QWidget(parent
         auto* button = new PictureButton(lines, group);
         button->setObjectName(QStringLiteral("new_device_button_%1").arg(i + 1));
         button->setMinimumSize(145, 165);
+        // Five buttons share the tab's width: a caption longer than its picture (English,
+        // German, Russian) wraps rather than widening the button past the window.
+        button->setCaptionWidth(kCaptionWidth);
         button->showPicture(program, QString::fromUtf8(entry.picture), kPictureSize);
         row->addWidget(button);
 

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -79,6 +80,13 @@ ProductsTab::ProductsTab(Program& program, QWidget* parent) : QWidget(parent), p
     connect(collapse, &QAction::triggered, tree_, &QTreeWidget::collapseAll);
 
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showPreview(item); });
+    // The keyboard (arrows, Home, End, Page keys) selects nodes without a click; the preview
+    // follows them as it follows the mouse. The current node alone does not count: the tree
+    // makes its first node current when it merely gets the focus.
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+        if (!selected.isEmpty()) showPreview(selected.front());
+    });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { showDetails(item); });
     connect(tree_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { menu_->popup(tree_->viewport()->mapToGlobal(position)); });
@@ -99,8 +107,12 @@ void ProductsTab::loadTree(const std::filesystem::path& file)
     if (!std::filesystem::is_regular_file(file, error)) return;
     const auto files = FilesForLanguage(program_.settings.language);
     const TreeFile parsed = ParseTreeFile(ReadTextFile(file, files ? files->codePage : CodePage::Cp1250));
-    tree_->clear();
-    addNodes(nullptr, parsed.roots);
+    {
+        // A new tree has no node chosen yet: the preview keeps what it shows.
+        const QSignalBlocker quiet(tree_);
+        tree_->clear();
+        addNodes(nullptr, parsed.roots);
+    }
     if (!parsed.error.empty()) {
         program_.prompter.showInfo(QString::fromStdString(parsed.error), QString::fromStdString(program_.MessageTitle));
     }
