@@ -30,9 +30,10 @@ the sample data folder. Started from the desktop, the program works in the
 user's own copy of the data folder, ~/.local/share/kalvintera.")
 
 # xdg-utils opens documents, web pages and the mail client; the pictures and charts draw
-# their text in DejaVu Sans.
+# their text in DejaVu Sans; Qt's translations put its file and print dialogs and standard
+# buttons in the user's language (without them they are English).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
 
 # The libraries follow from the binaries when dpkg-shlibdeps (dpkg-dev) is there to read
 # them; without it, the list this program links on Debian 12.

@@ -1,6 +1,8 @@
 #include "platform/http_download.h"
 
+#include "core/message_lines.h"
 #include "core/shell/file_io.h"
+#include "core/shell/shell_lines.h"
 #include "core/shell/update_check.h"
 
 #include <QDir>
@@ -39,9 +41,10 @@ public:
         while (reply_->bytesAvailable() == 0 && !reply_->isFinished()) waitForMore();
         const QVariant status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (status.isValid() && status.toInt() >= 400) {
-            throw NetworkError("The server answered " + std::to_string(status.toInt()) + " "
-                               + reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString()
-                               + " for " + url_);
+            const std::string answer = std::to_string(status.toInt()) + " "
+                                       + reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
+            throw NetworkError("The server answered " + answer + " for " + url_,
+                               {shell_line::kServerAnswered, {answer, url_}});
         }
         failOnError();
     }
@@ -69,13 +72,16 @@ private:
         QEventLoop loop;
         QObject::connect(reply_, &QNetworkReply::readyRead, &loop, &QEventLoop::quit);
         QObject::connect(reply_, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
+        // Once the application has been told to quit, no event loop runs any more: exec()
+        // returns at once, nothing arrives, and waiting again would spin for ever.
+        if (loop.exec() < 0) reply_->abort();
     }
 
     void failOnError() const
     {
         if (reply_->error() == QNetworkReply::NoError) return;
-        throw NetworkError("The download of " + url_ + " failed: " + reply_->errorString().toStdString());
+        throw NetworkError("The download of " + url_ + " failed: " + reply_->errorString().toStdString(),
+                           {shell_line::kDownloadFailed, {url_}});
     }
 
     QPointer<QNetworkReply> reply_;
@@ -91,8 +97,9 @@ std::unique_ptr<HttpTransfer> QtHttpDownload::open(const std::string& url)
 {
     const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
     if (!address.isValid() || (address.scheme() != "http" && address.scheme() != "https")) {
-        throw NetworkError("'" + url + "' is no HTTP address");
+        throw NetworkError("'" + url + "' is no HTTP address", {shell_line::kBadInstallerAddress, {url}});
     }
+    if (shut_down_) throw NetworkError("The program is ending: no download of " + url, {shell_line::kDownloadFailed, {url}});
     if (!network_) {
         QNetworkProxyFactory::setUseSystemConfiguration(true);
         network_ = std::make_unique<QNetworkAccessManager>();
@@ -107,6 +114,16 @@ std::unique_ptr<HttpTransfer> QtHttpDownload::open(const std::string& url)
     return transfer;
 }
 
+void QtHttpDownload::shutDown()
+{
+    shut_down_ = true;
+    if (!network_) return;
+    // Every reply is the manager's child until its transfer deletes it.
+    for (QNetworkReply* reply : network_->findChildren<QNetworkReply*>(Qt::FindDirectChildrenOnly)) {
+        if (!reply->isFinished()) reply->abort();
+    }
+}
+
 std::filesystem::path QtHttpDownload::downloadFolder()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
@@ -119,7 +136,7 @@ DownloadEnd DownloadToFile(HttpTransfer& transfer, const std::filesystem::path& 
                            const std::function<bool(long long bytes)>& after_block)
 {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError("Cannot create the file " + PathText(file));
+    if (!out) throw FileError("Cannot create the file " + PathText(file), {message_line::kCannotWrite, {PathText(file)}});
     auto remove_partial = [&] {
         out.close();
         std::error_code ignored;
@@ -134,12 +151,13 @@ DownloadEnd DownloadToFile(HttpTransfer& transfer, const std::filesystem::path& 
                 const std::optional<long long> announced = transfer.contentLength();
                 if (announced && bytes < *announced) {
                     throw NetworkError("The transfer ended after " + std::to_string(bytes) + " of "
-                                       + std::to_string(*announced) + " bytes");
+                                           + std::to_string(*announced) + " bytes",
+                                       {shell_line::kTransferCut, {std::to_string(bytes), std::to_string(*announced)}});
                 }
                 break;
             }
             out.write(block.data(), static_cast<std::streamsize>(block.size()));
-            if (!out) throw FileError("Cannot write the file " + PathText(file));
+            if (!out) throw FileError("Cannot write the file " + PathText(file), {message_line::kCannotWrite, {PathText(file)}});
             bytes += static_cast<long long>(block.size());
             if (after_block && !after_block(bytes)) {
                 remove_partial();
@@ -147,7 +165,7 @@ DownloadEnd DownloadToFile(HttpTransfer& transfer, const std::filesystem::path& 
             }
         }
         out.close();
-        if (!out) throw FileError("Cannot write the file " + PathText(file));
+        if (!out) throw FileError("Cannot write the file " + PathText(file), {message_line::kCannotWrite, {PathText(file)}});
     } catch (...) {
         remove_partial();
         throw;
@@ -163,7 +181,8 @@ std::string ReadSmallBody(HttpTransfer& transfer, std::size_t max_bytes)
         if (block.empty()) return body;
         body += block;
         if (body.size() > max_bytes) {
-            throw DataError("The server's answer is longer than the " + std::to_string(max_bytes) + " bytes expected");
+            throw DataError("The server's answer is longer than the " + std::to_string(max_bytes) + " bytes expected",
+                            {shell_line::kNotAVersionFile, {}});
         }
     }
 }

@@ -39,6 +39,9 @@ public:
     virtual std::unique_ptr<HttpTransfer> open(const std::string& url) = 0;
     // The user's download folder; created when missing.
     virtual std::filesystem::path downloadFolder() = 0;
+    // The program is ending: aborts every transfer still running (its reads fail with a
+    // NetworkError) and refuses new ones, so nothing waits on a server any more.
+    virtual void shutDown() {}
 };
 
 class QtHttpDownload final : public HttpDownload {
@@ -48,9 +51,11 @@ public:
 
     std::unique_ptr<HttpTransfer> open(const std::string& url) override;
     std::filesystem::path downloadFolder() override;
+    void shutDown() override;
 
 private:
     std::unique_ptr<QNetworkAccessManager> network_;
+    bool shut_down_ = false;
 };
 
 // How a download to a file ended.

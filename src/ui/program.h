@@ -36,6 +36,9 @@ struct Program {
     Prompter& prompter;
 
     Settings settings;
+    // The settings file exists but could not be read: the program runs on the defaults and
+    // leaves the file alone at exit, so what the user had is not replaced by them.
+    bool keepSettingsFile = false;
     DeviceTable devices;
     LanguageTable language;
     std::string MessageTitle; // language line 149 at the last activation of the main window
@@ -72,6 +75,14 @@ struct Program {
 
     // A language file is in force (LanguageId 1..4); otherwise windows keep their built-in texts.
     bool languageChosen() const { return settings.language >= 1 && settings.language <= 4; }
+    // The language whose texts the windows show: the chosen one once a language file has
+    // been read, Polish (the built-in texts) before.
+    int shownLanguage() const
+    {
+        return languageChosen() && language.holdsLanguageFile() ? settings.language : language_id::kPolish;
+    }
+    // The 8-bit code page of text files in the shown language that are not UTF-8.
+    CodePage shownCodePage() const { return FilesForLanguage(shownLanguage())->codePage; }
 
     QString line(int n) const { return QString::fromStdString(language.line(n)); }
 

@@ -1,9 +1,13 @@
 #include "ui/program_windows.h"
 
+#include "core/shell/file_io.h"
 #include "core/shell/language_table.h"
 #include "core/shell/settings.h"
+#include "core/shell/shell_lines.h"
 #include "core/errors.h"
+#include "core/text/message_format.h"
 #include "core/text/number_format.h"
+#include "ui/common/error_text.h"
 #include "ui/calculators/air_balance_window.h"
 #include "ui/calculators/control_element_window.h"
 #include "ui/details/characteristic_chart_window.h"
@@ -42,6 +46,9 @@
 
 namespace kalvintera {
 namespace {
+
+// Messages before the main window has taken its title from the language file.
+const QString kStartTitle = QStringLiteral("KALVINTERA info");
 
 template <typename Window>
 Window* Create(std::vector<std::unique_ptr<QObject>>& owned, Windows& windows, Window* window)
@@ -222,7 +229,7 @@ bool ProgramWindows::start()
     }
     windows_.splash->setDatabaseDate(QString::fromStdString(FileTimeText(program_.path("urzadzenia.dbx"), program_.dates)));
 
-    program_.settings = ReadSettings(program_.path(kSettingsFileName), program_.numbers, program_.dates);
+    readSettings();
     windows_.main->showSettings();
     windows_.selection->setDutyPointTexts(QString::fromStdString(program_.settings.vWent),
                                           QString::fromStdString(program_.settings.dpWent));
@@ -240,13 +247,46 @@ bool ProgramWindows::start()
     }
 
     if (const auto files = FilesForLanguage(program_.settings.language)) {
-        if (program_.fileExists(files->languageFile)) {
-            program_.language.load(program_.path(files->languageFile), files->codePage);
-            windows_.splash->applySplashTexts(program_.language);
-        }
+        readLanguageFile(*files);
         windows_.main->loadCompanyDescription();
     }
+    windows_.main->useQtTexts();
     return true;
+}
+
+void ProgramWindows::readSettings()
+{
+    const std::filesystem::path file = program_.path(kSettingsFileName);
+    try {
+        program_.settings = ReadSettings(file, program_.numbers, program_.dates);
+    } catch (const KalvinteraError& error) {
+        // The program still starts, on the defaults; what the file holds stays for the user
+        // to recover instead of being overwritten with them at exit.
+        program_.settings = Settings{};
+        program_.keepSettingsFile = true;
+        program_.prompter.showInfo(UserErrorText(error, program_.language) + "\n"
+                                       + QString::fromStdString(FormatMessage(
+                                           program_.language.line(shell_line::kSettingsKept), {PathText(file)})),
+                                   kStartTitle);
+    }
+}
+
+void ProgramWindows::readLanguageFile(const LanguageFiles& files)
+{
+    const std::filesystem::path file = program_.path(files.languageFile);
+    std::error_code ignored;
+    if (!std::filesystem::exists(file, ignored)) {
+        program_.prompter.showInfo(QString::fromStdString(FormatMessage(
+                                       program_.language.line(shell_line::kLanguageFileMissing), {PathText(file)})),
+                                   kStartTitle);
+        return;
+    }
+    try {
+        program_.language.load(file, files.codePage);
+        windows_.splash->applySplashTexts(program_.language);
+    } catch (const KalvinteraError& error) {
+        windows_.main->reportOnce(error); // the activation finds the same fault again
+    }
 }
 
 void ProgramWindows::showMainWindow()

@@ -10,6 +10,7 @@
 namespace kalvintera {
 
 struct Program;
+struct LanguageFiles;
 
 // Creates every window of the program once, splash first and main window second, and
 // owns them until the end.
@@ -29,6 +30,11 @@ public:
     void showMainWindow();
 
 private:
+    // The settings file into the program; an unreadable one is reported and left alone.
+    void readSettings();
+    // The language file of the saved language; a missing or unreadable one is reported
+    // and the built-in Polish texts stay.
+    void readLanguageFile(const LanguageFiles& files);
     // The signals by which one window tells another that something changed.
     void connectWindows();
 

@@ -120,6 +120,20 @@ TEST(LanguageTable, MissingFileNamesItAndChangesNothing)
     EXPECT_EQ(table.line(1), "Hallo");
 }
 
+// Until a file has been read, applying the table would empty every caption of the program.
+TEST(LanguageTable, HoldsALanguageFileOnlyOnceOneHasBeenRead)
+{
+    TempFolder folder;
+    LanguageTable table;
+    EXPECT_FALSE(table.holdsLanguageFile());
+    EXPECT_THROW(table.load(folder / "absent.lng", CodePage::Cp1250), FileError);
+    EXPECT_FALSE(table.holdsLanguageFile());
+    table.load(folder.write("empty.lng", ""), CodePage::Cp1250);
+    EXPECT_TRUE(table.holdsLanguageFile());
+    EXPECT_THROW(table.load(folder / "absent.lng", CodePage::Cp1250), FileError);
+    EXPECT_TRUE(table.holdsLanguageFile()); // the earlier file's texts are still there
+}
+
 TEST(LanguageTable, FilesOfEachLanguage)
 {
     const auto russian = FilesForLanguage(language_id::kRussian);

@@ -109,7 +109,8 @@ private slots:
         Update missing; // the server has no version file
         missing.platform.http.answers.clear();
         missing.button("check")->click();
-        QVERIFY(missing.prompter.lastText().contains("404"));
+        QCOMPARE(missing.prompter.lastText(), QString("Serwer odpowiedział „404 Not Found” na żądanie "
+                                                      "http://update.test/kalvintera/kalvintera_update.txt."));
         QCOMPARE(missing.label("status"), QString("Praca offline"));
         QCOMPARE(missing.program.settings.lastUpdate, CalendarDate{});
     }
@@ -171,8 +172,10 @@ private slots:
         u.button("check")->click();
         u.button("download")->click();
         QVERIFY(!std::filesystem::exists(u.downloaded()));
-        QVERIFY(u.prompter.lastText().contains("closed by the server"));
-        QVERIFY(u.prompter.lastText().contains("removed"));
+        // In the user's language, naming what failed and what was cleaned up.
+        QCOMPARE(u.prompter.lastText(), QString::fromStdString("Pobieranie " + kInstaller + " nie powiodło się.\n"
+                                                               "Niepełny plik " + u.downloaded().string()
+                                                               + " został usunięty."));
         QVERIFY(u.button("download")->isEnabled()); // the user may try again
         QVERIFY(!u.button("install")->isEnabled());
 
@@ -180,7 +183,8 @@ private slots:
         unnamed.publish("1.05\r\n\r\nhttp://update.test/files/..\r\n");
         unnamed.button("check")->click();
         unnamed.button("download")->click();
-        QVERIFY(unnamed.prompter.lastText().contains("names no installer file"));
+        QCOMPARE(unnamed.prompter.lastText(),
+                 QString("Adres instalatora „http://update.test/files/..” z pliku wersji jest nieprawidłowy."));
         QCOMPARE(unnamed.platform.http.requested.size(), std::size_t{1});
         QVERIFY(std::filesystem::is_empty(unnamed.platform.http.folder));
     }
@@ -229,7 +233,8 @@ private slots:
         QCOMPARE(failing.label("status"), QString("Brak połączenia z Internetem."));
         failing.platform.connectivity.online = true;
         failing.button("install")->click();
-        QVERIFY(failing.prompter.lastText().contains("could not be started"));
+        QCOMPARE(failing.prompter.lastText(),
+                 QString::fromStdString("Nie można uruchomić instalatora " + failing.downloaded().string() + "."));
         QCOMPARE(stays.count(), 0);
     }
 

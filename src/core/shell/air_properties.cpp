@@ -1,6 +1,7 @@
 #include "core/shell/air_properties.h"
 
 #include "core/errors.h"
+#include "core/shell/shell_lines.h"
 #include "core/text/rounding.h"
 
 #include <cmath>
@@ -41,7 +42,9 @@ std::optional<AirProperties> ComputeAirProperties(const AirStateTexts& texts, Nu
     if (!std::isfinite(air.density_kgm3) || air.density_kgm3 <= 0 || !std::isfinite(air.viscosity_m2s)
         || air.viscosity_m2s <= 0 || air.humidity_ratio < 0) {
         throw DataError("No air exists at " + std::string(texts.temperature) + " °C, " + std::string(texts.pressure)
-                        + " Pa and " + std::string(texts.humidity) + " % humidity");
+                        + " Pa and " + std::string(texts.humidity) + " % humidity",
+                        {shell_line::kNoSuchAir,
+                         {std::string(texts.temperature), std::string(texts.pressure), std::string(texts.humidity)}});
     }
     return air;
 }

@@ -51,6 +51,7 @@ void LanguageTable::load(const std::filesystem::path& file, CodePage fallback)
         std::string& entry = lines_[static_cast<std::size_t>(n - 1)];
         if (static_cast<std::size_t>(n) > count || entry.empty()) entry = std::string(BuiltInText(n));
     }
+    holds_file_ = true;
 }
 
 } // namespace kalvintera

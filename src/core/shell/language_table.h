@@ -56,8 +56,13 @@ public:
     // cannot be read; the table is then unchanged.
     void load(const std::filesystem::path& file, CodePage fallback);
 
+    // A language file has been read into the table. Until then lines 1..1100 are empty, and
+    // a window that applied them would lose its built-in texts.
+    bool holdsLanguageFile() const { return holds_file_; }
+
 private:
     std::vector<std::string> lines_;
+    bool holds_file_ = false;
 };
 
 // A message of the program: entry `line` of the table at the moment it is shown.

@@ -1,6 +1,7 @@
 #include "core/shell/update_check.h"
 
 #include "core/errors.h"
+#include "core/shell/shell_lines.h"
 #include "core/text/rounding.h"
 
 #include <charconv>
@@ -51,7 +52,8 @@ std::string InstallerFileName(std::string_view address)
     if (const auto cut = name.find_first_of("?#"); cut != std::string_view::npos) name = name.substr(0, cut);
     if (const auto slash = name.find_last_of("/\\"); slash != std::string_view::npos) name = name.substr(slash + 1);
     if (name.empty() || name == "." || name == "..") {
-        throw DataError("The update server names no installer file in the address '" + std::string(address) + "'");
+        throw DataError("The update server names no installer file in the address '" + std::string(address) + "'",
+                        {shell_line::kBadInstallerAddress, {std::string(address)}});
     }
     return std::string(name);
 }

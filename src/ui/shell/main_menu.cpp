@@ -1,10 +1,12 @@
 #include "ui/shell/main_menu.h"
 
 #include "core/shell/catalogue_documents.h"
+#include "core/shell/shell_lines.h"
 #include "ui/program.h"
 #include "ui/shell/document_opener.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -49,16 +51,18 @@ MainMenu::MainMenu(Program& program, QMenuBar* bar) : QObject(bar), program_(pro
     add(help, "history", "Historia wersji", 959, &MainMenu::history);
 
     QMenu* language = menu("   Język   ", 123);
-    const char* const names[] = {"Polski", "Angielski", "Niemiecki", "Rosyjski"};
+    // One language is in force at a time, and its item carries the check mark.
+    auto* languages = new QActionGroup(this);
+    languages->setExclusive(true);
     for (int i = 0; i < 4; ++i) {
-        QAction* item = language->addAction(names[i]);
+        QAction* item = language->addAction(program_.line(shell_line::kLanguageNames + i));
         item->setObjectName(QString("language%1").arg(i + 1));
+        item->setCheckable(true);
+        languages->addAction(item);
         connect(item, &QAction::triggered, this, [this, i] { emit languageChosen(i + 1); });
         languages_[static_cast<std::size_t>(i)] = item;
     }
-    // The built-in layout marks Polish; the mark never changes, only the " •" does.
-    languages_[0]->setCheckable(true);
-    languages_[0]->setChecked(true);
+    languages_[0]->setChecked(true); // the built-in texts are Polish
 
     QMenu* catalogue = menu("  Katalog produktów", 128);
     for (const CatalogueDocument& document : kCatalogueDocuments) {
@@ -86,9 +90,13 @@ void MainMenu::applyLanguage(const LanguageTable& table)
 
 void MainMenu::markLanguage(const LanguageTable& table, int current_language)
 {
+    // Each language under its own name: a user who cannot read the language in force
+    // still finds their own.
     for (int i = 0; i < 4; ++i) {
-        const QString caption = LanguageLine(table, 124 + i);
-        languages_[static_cast<std::size_t>(i)]->setText(i + 1 == current_language ? caption + " •" : caption);
+        QAction* item = languages_[static_cast<std::size_t>(i)];
+        const QString caption = LanguageLine(table, shell_line::kLanguageNames + i);
+        item->setText(i + 1 == current_language ? caption + " •" : caption);
+        item->setChecked(i + 1 == current_language);
     }
 }
 

@@ -25,7 +25,8 @@ public:
     MainMenu(Program& program, QMenuBar* bar);
 
     void applyLanguage(const LanguageTable& table) override;
-    // The language items show their line; the current one followed by " •".
+    // The language items show each language's own name; the current one is checked and
+    // followed by " •".
     void markLanguage(const LanguageTable& table, int current_language);
 
     QAction* action(const QString& object_name) const;

@@ -3,9 +3,13 @@
 #include "core/errors.h"
 #include "core/shell/company_addresses.h"
 #include "core/shell/fade.h"
+#include "core/shell/file_io.h"
 #include "core/shell/settings.h"
+#include "core/shell/shell_lines.h"
 #include "core/shell/text_file.h"
+#include "core/text/message_format.h"
 #include "platform/jpeg_image.h"
+#include "ui/common/error_text.h"
 #include "ui/order/order_commands.h"
 #include "ui/program.h"
 #include "ui/selection/selection_window.h"
@@ -39,6 +43,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace kalvintera {
@@ -184,27 +189,61 @@ void MainWindow::showSettings()
     order_form_->showCustomer();
 }
 
+void MainWindow::reportOnce(const std::exception& error)
+{
+    // The activation runs after every dialog: one message per fault and run is enough.
+    const QString message = UserErrorText(error, program_.language);
+    if (reported_.contains(message)) return;
+    reported_.insert(message);
+    // Before the first activation there is no title from the language file yet.
+    const QString title = QString::fromStdString(program_.MessageTitle);
+    program_.prompter.showInfo(message, title.isEmpty() ? QStringLiteral("KALVINTERA info") : title);
+}
+
+void MainWindow::useQtTexts()
+{
+    qt_texts_.use(program_.shownLanguage());
+}
+
 void MainWindow::loadCompanyDescription()
 {
     company_->setDescription({});
     const auto files = FilesForLanguage(program_.settings.language);
     if (!files || !program_.fileExists(files->descriptionFile)) return;
-    company_->setDescription(QString::fromStdString(ReadTextFile(program_.path(files->descriptionFile), files->codePage)));
+    try {
+        company_->setDescription(QString::fromStdString(ReadTextFile(program_.path(files->descriptionFile), files->codePage)));
+    } catch (const KalvinteraError& error) {
+        reportOnce(error);
+    }
 }
 
 void MainWindow::loadProductTree()
 {
     const auto files = FilesForLanguage(program_.settings.language);
-    if (files && program_.fileExists(files->treeFile)) products_->loadTree(program_.path(files->treeFile));
+    if (!files || !program_.fileExists(files->treeFile)) return;
+    try {
+        products_->loadTree(program_.path(files->treeFile));
+    } catch (const KalvinteraError& error) {
+        reportOnce(error);
+    }
 }
 
 void MainWindow::applyCurrentLanguage()
 {
     const auto files = FilesForLanguage(program_.settings.language);
     if (!files) return;
-    if (program_.fileExists(files->languageFile)) program_.language.load(program_.path(files->languageFile), files->codePage);
-    windows_.applyLanguage(program_.language);
-    menu_->markLanguage(program_.language, program_.settings.language);
+    if (program_.fileExists(files->languageFile)) {
+        try {
+            program_.language.load(program_.path(files->languageFile), files->codePage);
+        } catch (const KalvinteraError& error) {
+            reportOnce(error);
+        }
+    }
+    // A table that never held a file would empty every caption and menu: the built-in
+    // texts stay instead (the start has said that the file is missing).
+    if (program_.language.holdsLanguageFile()) windows_.applyLanguage(program_.language);
+    menu_->markLanguage(program_.language, program_.shownLanguage());
+    useQtTexts();
     loadProductTree();
     loadCompanyDescription();
 }
@@ -214,13 +253,23 @@ void MainWindow::switchLanguage(int language)
     const auto files = FilesForLanguage(language);
     if (!files || !program_.fileExists(files->languageFile)) {
         program_.showMessage(146);
+        // The menu has already moved its check mark to the item chosen.
+        menu_->markLanguage(program_.language, program_.shownLanguage());
         return;
     }
-    program_.language.load(program_.path(files->languageFile), files->codePage);
-    windows_.applyLanguage(program_.language);
-    if (program_.fileExists(files->treeFile)) products_->loadTree(program_.path(files->treeFile));
-    menu_->markLanguage(program_.language, language);
+    try {
+        program_.language.load(program_.path(files->languageFile), files->codePage);
+    } catch (const KalvinteraError& error) {
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
+        menu_->markLanguage(program_.language, program_.shownLanguage());
+        return;
+    }
+    // From here on every file read belongs to the new language and takes its code page.
     program_.settings.language = language;
+    windows_.applyLanguage(program_.language);
+    loadProductTree();
+    menu_->markLanguage(program_.language, language);
+    useQtTexts();
     loadCompanyDescription();
 }
 
@@ -244,13 +293,22 @@ void MainWindow::showNewsOnce()
 {
     if (!program_.fileExists("news.txt")) return;
     const std::filesystem::path news = program_.path("news.txt");
-    const QString text = QString::fromStdString(ReadTextFile(news, CodePage::Cp1250));
+    QString text;
+    try {
+        // The installer leaves the news in the language the program speaks.
+        text = QString::fromStdString(ReadTextFile(news, program_.shownCodePage()));
+    } catch (const KalvinteraError& error) {
+        reportOnce(error); // the file stays for whoever can mend it
+        return;
+    }
     std::error_code error;
     std::filesystem::remove(news, error);
     if (error) {
         // Shown again at every activation would be worse than not at all.
-        program_.prompter.showInfo(QString::fromStdString("Cannot delete " + news.string() + ": " + error.message()),
-                                   QString::fromStdString(program_.MessageTitle));
+        std::fprintf(stderr, "kalvintera: cannot delete %s: %s\n", news.string().c_str(), error.message().c_str());
+        program_.prompter.showInfo(
+            QString::fromStdString(FormatMessage(program_.language.line(shell_line::kCannotDelete), {PathText(news)})),
+            QString::fromStdString(program_.MessageTitle));
         return;
     }
     windows_.news->showNews(text);
@@ -263,7 +321,11 @@ bool MainWindow::activate()
     program_.EffectSpeed = EffectSpeedFor(ClampFadePosition(program_.settings.fadeSpeed));
     program_.MessageTitle = program_.language.line(149);
     loadPictures();
-    if (program_.languageChosen()) applyCurrentLanguage();
+    if (program_.languageChosen()) {
+        applyCurrentLanguage();
+    } else {
+        useQtTexts();
+    }
     // The first tab greets the user at start; after a dialog closes the user comes back
     // to the tab they left.
     if (!activated_before_) selectTab(MainTab::Selection);
@@ -278,7 +340,7 @@ bool MainWindow::activate()
         reloadDevices();
     } catch (const KalvinteraError& error) {
         // A damaged database: the user learns why, and the rest of the sequence is skipped.
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
         return true;
     }
     settings_->recomputeAir();
@@ -326,10 +388,11 @@ void MainWindow::animateClosing()
 void MainWindow::writeSettings()
 {
     QDir::setCurrent(QString::fromStdString(program_.data.root().string()));
+    if (program_.keepSettingsFile) return;
     try {
         WriteSettings(program_.path(kSettingsFileName), program_.settings, program_.numbers, program_.dates);
     } catch (const KalvinteraError& error) {
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
     }
 }
 
@@ -341,6 +404,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     closing_ = true;
+    // A check or download still running must not outlive the window: its nested waiting
+    // would keep the program alive after the last window has gone.
+    update_->shutDown();
     writeSettings();
     animateClosing();
     event->accept();

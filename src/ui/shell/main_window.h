@@ -1,9 +1,12 @@
 #pragma once
 
 #include "ui/common/language_texts.h"
+#include "ui/common/qt_translations.h"
 
 #include <QMainWindow>
+#include <QSet>
 
+#include <exception>
 #include <functional>
 
 class QLabel;
@@ -55,6 +58,11 @@ public:
     void showSettings();
     // The company description of the current language into the "O firmie" tab.
     void loadCompanyDescription();
+    // Qt's own dialogs and buttons in the language the windows show.
+    void useQtTexts();
+    // A data file of the language that cannot be read: said once per run, however often
+    // the activation meets it again.
+    void reportOnce(const std::exception& error);
 
     void selectTab(MainTab tab);
     MainTab currentTab() const;
@@ -108,6 +116,8 @@ private:
     HelpTab* help_ = nullptr;
     UpdateTab* update_ = nullptr;
     LanguageTexts texts_;
+    QtTranslations qt_texts_;
+    QSet<QString> reported_;
     bool animated_ = true;
     bool closing_ = false;
     bool activated_before_ = false; // the first activation is the start-up

@@ -81,7 +81,8 @@ void NewsWindow::showHistory()
         program_.showMessage(kHistoryMissingLine);
         return;
     }
-    const std::string history = ReadTextFile(program_.path(kHistoryFile), CodePage::Cp1250);
+    // The history is written in the language the program is installed in.
+    const std::string history = ReadTextFile(program_.path(kHistoryFile), program_.shownCodePage());
     text_->setPlainText(WithLineFeeds(QString::fromStdString(history)));
     showModal();
 }

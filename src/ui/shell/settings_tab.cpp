@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/shell/air_properties.h"
 #include "core/shell/fade.h"
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 
 #include <QButtonGroup>
@@ -326,7 +327,7 @@ void SettingsTab::recomputeAir()
     // whoever needs the air properties next reports their absence.
     auto no_air = [this](const KalvinteraError& error) {
         program_.air.reset();
-        showAirResult({}, {}, QString::fromUtf8(error.what()));
+        showAirResult({}, {}, UserErrorText(error, program_.language));
     };
     try {
         const std::optional<AirProperties> air = ComputeAirProperties(texts, program_.numbers);

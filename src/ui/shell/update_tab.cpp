@@ -2,8 +2,11 @@
 
 #include "core/shell/company_addresses.h"
 #include "core/shell/file_io.h"
+#include "core/shell/shell_lines.h"
+#include "core/text/message_format.h"
 #include "core/text/number_format.h"
 #include "platform/http_download.h"
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 
 #include <QCoreApplication>
@@ -250,9 +253,23 @@ void UpdateTab::showVersion()
     your_version_->setText(QString::fromStdString(FormatShortest(program_.settings.version, program_.numbers)));
 }
 
-void UpdateTab::report(const std::string& message) const
+void UpdateTab::report(const QString& message) const
 {
-    program_.prompter.showInfo(QString::fromStdString(message), QString::fromStdString(program_.MessageTitle));
+    // A transfer that the shutdown broke off is no news to the user who closed the program.
+    if (shutting_down_) return;
+    program_.prompter.showInfo(message, QString::fromStdString(program_.MessageTitle));
+}
+
+void UpdateTab::report(const std::exception& error) const
+{
+    if (!shutting_down_) report(UserErrorText(error, program_.language));
+}
+
+void UpdateTab::shutDown()
+{
+    shutting_down_ = true;
+    cancel_requested_ = true;
+    program_.platform.http.shutDown();
 }
 
 bool UpdateTab::reminderDue() const
@@ -277,14 +294,14 @@ bool UpdateTab::fetchVersionFile(VersionFile& file)
         return true;
     } catch (const KalvinteraError& error) {
         setStatus(927);
-        report(error.what());
+        report(error);
         return false;
     }
 }
 
 void UpdateTab::checkForUpdate()
 {
-    if (downloading_) return;
+    if (downloading_ || shutting_down_) return;
     program_.MessageTitle = program_.language.line(149);
     if (!program_.platform.connectivity.isOnline()) {
         setStatus(934);
@@ -305,7 +322,7 @@ void UpdateTab::checkForUpdate()
         newer = IsNewerVersion(file.newestVersion(), program_.settings.version, program_.numbers);
     } catch (const ConversionError& error) {
         setStatus(927);
-        report(error.what());
+        report(error);
         return;
     }
     if (!newer) {
@@ -326,12 +343,12 @@ void UpdateTab::checkForUpdate()
 
 void UpdateTab::downloadUpdate()
 {
-    if (downloading_) return;
+    if (downloading_ || shutting_down_) return;
     std::filesystem::path file;
     try {
         file = program_.platform.http.downloadFolder() / InstallerFileName(version_file_.installerAddress());
     } catch (const KalvinteraError& error) {
-        report(error.what());
+        report(error);
         return;
     }
     // A cancel pressed before this download started must not stop it.
@@ -372,8 +389,12 @@ void UpdateTab::downloadUpdate()
         downloading_ = false;
         endDownload(946);
         download_button_->setEnabled(download_group_->isEnabled());
-        std::string message = error.what();
-        if (file_started) message += "\nThe incomplete file " + PathText(file) + " has been removed.";
+        if (shutting_down_) return;
+        QString message = UserErrorText(error, program_.language);
+        if (file_started) {
+            message += "\n" + QString::fromStdString(FormatMessage(program_.language.line(shell_line::kPartialFileRemoved),
+                                                                   {PathText(file)}));
+        }
         report(message);
         return;
     }
@@ -407,6 +428,7 @@ void UpdateTab::cancelDownload()
 
 void UpdateTab::installUpdate()
 {
+    if (shutting_down_) return;
     if (!program_.platform.connectivity.isOnline()) {
         setStatus(934);
         return;
@@ -424,7 +446,8 @@ void UpdateTab::installUpdate()
     const std::filesystem::path installer = folder / InstallerFileName(version_file_.installerAddress());
     if (!program_.platform.desktop.openDocument(installer)) {
         setStatus(927);
-        report("The installer " + PathText(installer) + " could not be started.");
+        report(QString::fromStdString(
+            FormatMessage(program_.language.line(shell_line::kInstallerNotStarted), {PathText(installer)})));
         return;
     }
     emit closeProgramRequested();

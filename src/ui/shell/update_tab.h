@@ -42,6 +42,10 @@ public:
 
     bool downloading() const { return downloading_; }
 
+    // The program is ending: a running check or download stops at once, its partial file
+    // is removed, and nothing is said about it.
+    void shutDown();
+
 signals:
     // The installer has been started: the program closes so it can replace the program's files.
     void closeProgramRequested();
@@ -57,7 +61,8 @@ private:
     void setAmountCaption(int line);
     void showVersion();
     void endDownload(int amount_line);
-    void report(const std::string& message) const;
+    void report(const QString& message) const;
+    void report(const std::exception& error) const;
     bool fetchVersionFile(VersionFile& file);
 
     Program& program_;
@@ -66,6 +71,7 @@ private:
     bool downloading_ = false;
     bool cancel_requested_ = false;
     bool reminded_ = false;
+    bool shutting_down_ = false;
     int status_line_ = 927;
     int amount_line_ = 944;
 

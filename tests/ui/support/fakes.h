@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/shell/shell_lines.h"
 #include "platform/platform_services.h"
 #include "ui/common/prompter.h"
 
@@ -158,18 +159,23 @@ public:
 
     std::unique_ptr<HttpTransfer> open(const std::string& url) override
     {
+        if (shut_down) throw NetworkError("The program is ending: no download of " + url);
         requested.push_back(url);
         const auto found = answers.find(url);
-        if (found == answers.end()) throw NetworkError("The server answered 404 Not Found for " + url);
-        return std::make_unique<Transfer>(found->second, after_read);
+        if (found == answers.end()) {
+            throw NetworkError("The server answered 404 Not Found for " + url, {shell_line::kServerAnswered, {"404 Not Found", url}});
+        }
+        return std::make_unique<Transfer>(url, found->second, after_read);
     }
     std::filesystem::path downloadFolder() override { return folder; }
+    void shutDown() override { shut_down = true; }
+    bool shut_down = false;
 
 private:
     class Transfer final : public HttpTransfer {
     public:
-        Transfer(Answer answer, std::function<void(long long)> after_read)
-            : answer_(std::move(answer)), after_read_(std::move(after_read))
+        Transfer(std::string url, Answer answer, std::function<void(long long)> after_read)
+            : url_(std::move(url)), answer_(std::move(answer)), after_read_(std::move(after_read))
         {
         }
         std::optional<long long> contentLength() const override
@@ -180,7 +186,7 @@ private:
         std::string read(std::size_t max_bytes) override
         {
             if (answer_.breaks_after && offset_ >= *answer_.breaks_after) {
-                throw NetworkError("The connection was closed by the server");
+                throw NetworkError("The connection was closed by the server", {shell_line::kDownloadFailed, {url_}});
             }
             std::string block = answer_.body.substr(std::min(offset_, answer_.body.size()), max_bytes);
             offset_ += block.size();
@@ -189,6 +195,7 @@ private:
         }
 
     private:
+        std::string url_;
         Answer answer_;
         std::function<void(long long)> after_read_;
         std::size_t offset_ = 0;

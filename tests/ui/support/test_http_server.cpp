@@ -2,6 +2,9 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
 
 namespace kalvintera::testing {
 
@@ -37,19 +40,44 @@ void TestHttpServer::receive(QTcpSocket* socket)
     }
 
     const auto page = pages_.find(path);
-    QByteArray answer;
     if (request.value(0) != "GET" || page == pages_.end()) {
-        answer = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
-    } else {
-        answer = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
-        if (page->second.announces_length) {
-            answer += "Content-Length: " + QByteArray::number(page->second.body.size()) + "\r\n";
-        }
-        const Page& served = page->second;
-        answer += "\r\n" + (served.cut_after >= 0 ? served.body.left(served.cut_after) : served.body);
+        send(socket, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n", {}, 0);
+        return;
     }
-    socket->write(answer);
-    socket->disconnectFromHost(); // after everything written has gone out
+    const Page& served = page->second;
+    QByteArray answer = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
+    if (served.announces_length) answer += "Content-Length: " + QByteArray::number(served.body.size()) + "\r\n";
+    answer += "\r\n";
+    const QByteArray body = served.cut_after >= 0 ? served.body.left(served.cut_after) : served.body;
+    const int pause = served.piece_pause_ms;
+    if (served.answer_after_ms > 0) {
+        // The socket is the timer's context: a client that gives up takes the answer with it.
+        QTimer::singleShot(served.answer_after_ms, socket, [socket, answer, body, pause] { send(socket, answer, body, pause); });
+    } else {
+        send(socket, answer, body, pause);
+    }
+}
+
+void TestHttpServer::send(QTcpSocket* socket, const QByteArray& head, const QByteArray& body, int piece_pause_ms)
+{
+    if (piece_pause_ms <= 0) {
+        socket->write(head + body);
+        socket->disconnectFromHost(); // after everything written has gone out
+        return;
+    }
+    constexpr qsizetype kPiece = 16 * 1024;
+    socket->write(head);
+    auto* timer = new QTimer(socket);
+    auto offset = std::make_shared<qsizetype>(0);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, offset] {
+        socket->write(body.mid(*offset, kPiece));
+        *offset += kPiece;
+        if (*offset >= body.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+        }
+    });
+    timer->start(piece_pause_ms);
 }
 
 } // namespace kalvintera::testing

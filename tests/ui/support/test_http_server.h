@@ -20,6 +20,8 @@ public:
         QByteArray body;
         bool announces_length = true; // without it the body ends when the connection closes
         qsizetype cut_after = -1;     // >= 0: the connection closes after this many bytes of the body
+        int answer_after_ms = 0;      // > 0: the answer waits this long, as a slow server's does
+        int piece_pause_ms = 0;       // > 0: the body goes out in pieces with this pause between them
     };
 
     TestHttpServer();
@@ -34,6 +36,7 @@ public:
 
 private:
     void receive(QTcpSocket* socket);
+    static void send(QTcpSocket* socket, const QByteArray& head, const QByteArray& body, int piece_pause_ms);
 
     QTcpServer server_;
     std::map<QString, Page> pages_;
