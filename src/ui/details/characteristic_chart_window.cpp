@@ -350,6 +350,8 @@ void CharacteristicChartWindow::done(int result)
     if (throttling_line_) throttling_line_->hide();
     if (transposed_button_) transposed_button_->hide();
     subtitle_->setText(model_subtitle_);
+    // A reading belongs to the picture it was taken on; the next opening may chart another device.
+    readout_->clear();
     ProgramDialog::done(result);
 }
 
