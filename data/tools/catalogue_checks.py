@@ -1,6 +1,8 @@
 """Checks of the generated catalogue: what the program computes from the record texts, and
 what a demonstration of its searches needs."""
 
+import math
+
 from catalogue_base import (CAPACITY, INTEGRATED_SETS, NUMERIC, STACK_HIGH, STACK_LOW, check, poly_eval,
                             read_number, record_polynomial, samples)
 
@@ -47,6 +49,20 @@ def check_fan(record, tables):
         check_single_maximum(model, [100 * poly_eval(efficiency, v) for v in flows], 30, 75)
     check(int(record["Pressure2"]) > read_number(record["Pressure1"]), f"{model}: Pressure2")
     check(len(record["SoundSpectrum[8]"]) > 0, f"{model}: sound spectrum")
+    check_sound_figures(record)
+
+
+def check_sound_figures(record):
+    """The total of the spectrum is the bands' energy sum and the stated sound power; the
+    level at 1 m lies below the sound power."""
+    model = record["Model"]
+    bands = [int(record[f"SoundSpectrum[{b}]"]) for b in range(8)]
+    total = int(record["SoundSpectrum[8]"])
+    check(round(10 * math.log10(sum(10 ** (x / 10) for x in bands))) == total,
+          f"{model}: the spectrum total is not the sum of its bands")
+    check(int(record["SoundLevel2"]) == total, f"{model}: the sound power differs from the spectrum total")
+    check(int(record["SoundLevel1m"]) < int(record["SoundLevel2"]),
+          f"{model}: the level at 1 m is not below the sound power")
 
 
 def check_single_maximum(model, values, low, high):

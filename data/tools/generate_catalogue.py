@@ -296,8 +296,10 @@ def fan_record(fan, index_in_series):
     for b in range(8):
         r[f"SoundSpectrum[{b}]"] = str(bands[b])
     r["SoundSpectrum[8]"] = str(total)
+    # SoundLevel2 is the sound power level, the spectrum's total; SoundLevel1m the sound
+    # pressure level at 1 m, which for a source radiating into free space is 11 dB below it.
+    r["SoundLevel2"] = str(total)
     r["SoundLevel1m"] = whole(total - 11)
-    r["SoundLevel2"] = whole(total - 20.5)   # at 3 m
     d = fan.size_mm / 1000.0
     r["Mass"] = one_decimal(4 + 70 * d ** 2 + 9 * motor + (8 if s["kind"].startswith("roof") else 3) * d)
 

@@ -1,9 +1,11 @@
 // The characteristic charts, the transposed parameters and the acoustic spectrum of the
 // sample fan KDH-355 at the duty point 1200 m³/h, 150 Pa.
 
+#include "core/text/contains_text.h"
 #include "details_test_fixture.h"
 #include "ui/details/details_chart_view.h"
 
+#include <QAction>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -30,9 +32,13 @@ private slots:
     void eachChartMarksTheOperatingPointAndSavesABmpOfItsSize();
     void throttlingHandsTheSurplusToTheCalculator();
     void speedChangeTransposesTheCharacteristic();
+    void speedChangeStaysWhenTheTransposedWindowCloses();
     void regulationNeedsTheFanResults();
+    void seriesSheetsOpenWhatTheDataFolderHolds();
+    void chartErrorsAreShownInTheUsersLanguage();
     void readoutFollowsThePointer();
     void spectrumShowsTheSilencerBars();
+    void sampleFansStateOneSoundPower();
 };
 
 void DetailsChartsTest::eachChartMarksTheOperatingPointAndSavesABmpOfItsSize()
@@ -85,10 +91,18 @@ void DetailsChartsTest::throttlingHandsTheSurplusToTheCalculator()
     QCOMPARE(handed[0][1].toDouble() * 3600, 1200.0);
     QCOMPARE(chart.drawing().picture.all<EllipseItem>().size(), std::size_t{2});
 
-    // The request is used up: the next drawing shows the chart without regulation.
+    // The chart keeps the throttling it shows when it is drawn again (coming back from the
+    // calculator); the calculator got its values once, when the user asked.
     chart.redraw();
-    QCOMPARE(chart.drawing().picture.all<EllipseItem>().size(), std::size_t{1});
+    QCOMPARE(chart.drawing().picture.all<EllipseItem>().size(), std::size_t{2});
+    QVERIFY(!chart.throttlingLine()->isHidden());
+    QCOMPARE(handed.count(), 1);
+
+    // Closing removes it: the chart opens again without regulation.
     chart.reject();
+    QVERIFY(chart.throttlingLine()->isHidden());
+    chart.show();
+    QCOMPARE(chart.drawing().picture.all<EllipseItem>().size(), std::size_t{1});
     QVERIFY(chart.throttlingLine()->isHidden());
 }
 
@@ -125,11 +139,72 @@ void DetailsChartsTest::speedChangeTransposesTheCharacteristic()
     QVERIFY(!chart.drawing().speed_change);
 }
 
+void DetailsChartsTest::speedChangeStaysWhenTheTransposedWindowCloses()
+{
+    Running run;
+    CharacteristicChartWindow& chart = run.pressure;
+    chart.show();
+    chart.changeSpeed();
+    const SpeedChange change = *chart.drawing().speed_change;
+    const QString regulated = QString("KDH-355/%1").arg(change.new_speed_rpm);
+    const std::size_t curves = chart.drawing().picture.all<PolylineItem>().size();
+
+    CloseNextModal();
+    chart.transposedButton()->click();
+    // Back on the chart: the reduced curve, its point, the button and the title all stay.
+    QVERIFY(chart.drawing().speed_change);
+    QCOMPARE(chart.drawing().speed_change->new_speed_rpm, change.new_speed_rpm);
+    QCOMPARE(chart.drawing().picture.all<PolylineItem>().size(), curves);
+    QCOMPARE(chart.drawing().picture.all<EllipseItem>().size(), std::size_t{2});
+    QCOMPARE(chart.subtitle(), regulated);
+    QVERIFY(!chart.transposedButton()->isHidden());
+
+    // Throttling replaces it, and the title drops the new speed with the curve.
+    chart.throttle();
+    QVERIFY(!chart.drawing().speed_change);
+    QCOMPARE(chart.subtitle(), QString("KDH-355"));
+    QVERIFY(chart.transposedButton()->isHidden());
+
+    // Closing the chart removes the regulation; the title agrees when it opens again.
+    chart.changeSpeed();
+    QCOMPARE(chart.subtitle(), regulated);
+    chart.reject();
+    QCOMPARE(chart.subtitle(), QString("KDH-355"));
+    chart.show();
+    QVERIFY(!chart.drawing().speed_change);
+    QCOMPARE(chart.subtitle(), QString("KDH-355"));
+    QVERIFY(chart.transposedButton()->isHidden());
+}
+
 void DetailsChartsTest::regulationNeedsTheFanResults()
 {
     Running run;
-    run.program.OpenedFromFanSelection = false;
     CharacteristicChartWindow& chart = run.pressure;
+    QAction* throttling = chart.findChild<QAction*>("throttle");
+    QAction* speed = chart.findChild<QAction*>("changeSpeed");
+    QVERIFY(throttling && speed);
+    chart.show();
+    QVERIFY(throttling->isEnabled() && speed->isEnabled());
+    chart.reject();
+
+    // Opened from the catalogue: nothing to regulate to, and the hint says so.
+    run.program.OpenedFromFanSelection = false;
+    run.program.DutyPointKnown = false;
+    chart.show();
+    for (QAction* action : {throttling, speed}) {
+        QVERIFY(!action->isEnabled());
+        QCOMPARE(action->toolTip(), run.program.line(1170));
+    }
+    chart.reject();
+
+    // The fan results again: the commands act.
+    run.program.OpenedFromFanSelection = true;
+    run.program.DutyPointKnown = true;
+    chart.show();
+    QVERIFY(throttling->isEnabled() && speed->isEnabled());
+    chart.reject();
+
+    run.program.OpenedFromFanSelection = false;
     chart.show();
     chart.throttle();
     chart.changeSpeed();
@@ -144,6 +219,54 @@ void DetailsChartsTest::regulationNeedsTheFanResults()
     QVERIFY(chart.drawing().picture.all<EllipseItem>().empty());
 }
 
+void DetailsChartsTest::seriesSheetsOpenWhatTheDataFolderHolds()
+{
+    Running run;
+    run.program.OpenedFromFanSelection = false;
+    run.program.DutyPointKnown = false;
+    const char* const sheets[] = {"ChRKA.pdf", "ChRKB.pdf", "ChRKBex.pdf", "ChRKC.pdf",
+                                  "ChRKD.pdf", "ChRKE.pdf", "ChPNA.pdf", "ChPNB.pdf"};
+    // The sample data folder holds every sheet the menu names.
+    for (const char* sheet : sheets) QVERIFY2(std::filesystem::is_regular_file(run.folder / "opisy" / sheet), sheet);
+
+    std::filesystem::remove(run.folder / "opisy" / "ChPNB.pdf");
+    CharacteristicChartWindow& chart = run.pressure;
+    chart.show();
+    for (int item = 1; item <= 7; ++item) {
+        QAction* action = chart.findChild<QAction*>(QString("series%1").arg(item));
+        QVERIFY(action->isEnabled());
+        QVERIFY(action->toolTip() == action->text() || action->toolTip().isEmpty());
+    }
+    QAction* missing = chart.findChild<QAction*>("series8");
+    QVERIFY(!missing->isEnabled());
+    QCOMPARE(missing->toolTip(), run.program.line(1171).replace("%1", "opisy/ChPNB.pdf"));
+
+    chart.findChild<QAction*>("series3")->trigger();
+    QCOMPARE(run.platform.desktop.opened_documents.back(), run.folder / "opisy/ChRKBex.pdf");
+    QVERIFY(run.prompter.messages.empty());
+}
+
+void DetailsChartsTest::chartErrorsAreShownInTheUsersLanguage()
+{
+    Running run;
+    run.program.CurrentDevice.Pressure2 = "abc";
+    run.pressure.show();
+    QCOMPARE(run.prompter.lastText(), run.program.line(1101).replace("%1", "abc"));
+    run.pressure.reject();
+
+    run.program.CurrentDevice = run.device("KDH-355");
+    run.program.CurrentDevice.SoundLevel1m = "x1";
+    run.pressure.show();
+    run.pressure.changeSpeed();
+    CloseNextModal();
+    run.pressure.transposedButton()->click();
+    QCOMPARE(run.prompter.lastText(), run.program.line(1101).replace("%1", "x1"));
+
+    run.program.CurrentDevice.SoundSpectrum[3] = "y";
+    run.spectrum.show();
+    QCOMPARE(run.prompter.lastText(), run.program.line(1101).replace("%1", "y"));
+}
+
 void DetailsChartsTest::readoutFollowsThePointer()
 {
     Running run;
@@ -154,6 +277,8 @@ void DetailsChartsTest::readoutFollowsThePointer()
     efficiency.showReadout(5, 2);
     QCOMPARE(efficiency.readoutText(), QString::fromUtf8("V=0 m3/h     η=100 %"));
     efficiency.reject();
+    // The reading goes with the picture it was taken on.
+    QVERIFY(efficiency.readoutText().isEmpty());
 
     CharacteristicChartWindow& pressure = run.pressure;
     pressure.show();
@@ -184,6 +309,31 @@ void DetailsChartsTest::spectrumShowsTheSilencerBars()
     spectrum.show();
     QVERIFY(!spectrum.drawing().silencer);
     QCOMPARE(spectrum.heading(), run.program.line(1012));
+}
+
+void DetailsChartsTest::sampleFansStateOneSoundPower()
+{
+    // The technical table's sound power, the spectrum's total and the level at 1 m of every
+    // sample fan tell one story: the total is the bands' energy sum and the stated sound
+    // power, and 1 m away the level is lower.
+    Running run;
+    int fans = 0;
+    for (DeviceIndex i = 1; i <= kDeviceTableSlots; ++i) {
+        const DeviceRecord& r = run.program.devices.at(i);
+        if (!ContainsText("WENTYLATOR", r.NamePl) || r.SoundSpectrum[8].empty()) continue;
+        ++fans;
+        const QString model = QString::fromStdString(r.Model);
+        double energy = 0;
+        for (int band = 0; band < 8; ++band) energy += std::pow(10.0, std::stod(r.SoundSpectrum[band]) / 10.0);
+        const double total = std::stod(r.SoundSpectrum[8]);
+        QVERIFY2(std::abs(10.0 * std::log10(energy) - total) <= 0.5, qPrintable(model));
+        QVERIFY2(std::stod(r.SoundLevel2) == total, qPrintable(model));
+        QVERIFY2(std::stod(r.SoundLevel1m) < std::stod(r.SoundLevel2), qPrintable(model));
+    }
+    QVERIFY(fans > 40);
+
+    const DeviceRecord& kdh = run.device("KDH-400");
+    QCOMPARE(kdh.SoundLevel2, kdh.SoundSpectrum[8]);
 }
 
 QTEST_MAIN(DetailsChartsTest)

@@ -89,6 +89,7 @@ private slots:
     void documentsOpenOrTellWhatIsMissing();
     void catalogueProductGoesOnTheOrderInStandardColour();
     void fanFromTheResultsIsOrderedAsTheResultsOrderIt();
+    void orderedFromTheOrderFormAfterTheSelectionClosed();
     void drawingIsEnlargedOnAClick();
     void everyOpenerOfTheProgramReachesIt();
 };
@@ -283,6 +284,55 @@ void DetailsWindowTest::fanFromTheResultsIsOrderedAsTheResultsOrderIt()
     QCOMPARE(run.program.order.count(), 1);
     QCOMPARE(run.program.order.at(0).DutyFlow, 1200.0); // the fan line carries the duty point
     QCOMPARE(run.program.order.at(0).DeviceIndex, run.program.selectionResults[1]);
+}
+
+void DetailsWindowTest::orderedFromTheOrderFormAfterTheSelectionClosed()
+{
+    Running run;
+    // A fan search whose details were looked at, then the selection window closed: its
+    // results are gone, and the details flags still say "from a result list".
+    run.searchFans();
+    run.fanColumns().selectRow(0);
+    CloseNextModal();
+    emit run.fanColumns().rowDoubleClicked(0);
+    run.selection.reject();
+    QVERIFY(!run.program.OpenedFromCatalogue);
+
+    OrderLine line;
+    line.DeviceIndex = FindDeviceByModel(run.program.devices, "KDV-400").value();
+    line.Quantity = "2";
+    (void)run.program.order.append(line);
+    run.order_view.showOrder();
+    run.order_view.columns()->selectRow(0);
+    bool asked = false;
+    CloseNextModal([&asked](QWidget* modal) {
+        auto* details = qobject_cast<DetailsWindow*>(modal);
+        if (!details) qFatal("the details window was expected");
+        CloseNextModal([&asked](QWidget* inner) {
+            auto* dialog = qobject_cast<QuantityDialog*>(inner);
+            if (!dialog) return;
+            asked = true;
+            dialog->quantityEdit()->setText("4");
+            dialog->okButton()->click();
+        });
+        details->findChild<QPushButton*>("order")->click();
+    });
+    emit run.order_view.detailsRequested();
+
+    // The product shown goes on as the catalogue orders it.
+    QVERIFY(asked);
+    QCOMPARE(run.program.order.count(), 2);
+    const OrderLine& added = run.program.order.at(1);
+    QCOMPARE(added.DeviceIndex, line.DeviceIndex);
+    QCOMPARE(added.Quantity, std::string("4"));
+    QCOMPARE(added.Colour, std::string("STANDARD"));
+
+    // A product the catalogue does not hold cannot go on: the user is told why.
+    run.showDetailsOf("KDH-355");
+    run.program.CurrentDevice.Model = "KDH-999";
+    run.details.findChild<QPushButton*>("order")->click();
+    QCOMPARE(run.program.order.count(), 2);
+    QCOMPARE(run.prompter.lastText(), run.program.line(1172).replace("%1", "KDH-999"));
 }
 
 void DetailsWindowTest::drawingIsEnlargedOnAClick()

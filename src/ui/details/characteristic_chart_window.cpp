@@ -1,8 +1,11 @@
 #include "ui/details/characteristic_chart_window.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 #include "core/selection/duty_point.h"
+#include "core/text/message_format.h"
 #include "ui/common/display_list_painter.h"
+#include "ui/common/error_text.h"
 #include "ui/details/details_chart_view.h"
 #include "ui/details/details_support.h"
 #include "ui/details/transposed_window.h"
@@ -18,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <utility>
 #include <limits>
 
 namespace kalvintera {
@@ -65,6 +69,11 @@ constexpr std::array<SeriesSheet, 8> kSeriesSheets{{
 constexpr int kPressureFirstMenuLine = 598;
 constexpr int kThrottlingTextLine = 615;
 constexpr const char* kThrottlingText = "Nadwyżka ciśnienia do zdławienia dpk = ";
+constexpr int kRegulationNeedsDutyLine = 1170;
+constexpr const char* kRegulationNeedsDuty =
+    "Regulacja wymaga punktu pracy: otwórz wykres z wyników doboru wentylatorów.";
+constexpr int kMissingSeriesSheetLine = 1171;
+constexpr const char* kMissingSeriesSheet = "Folder danych nie zawiera arkusza typoszeregu %1.";
 
 } // namespace
 
@@ -137,22 +146,26 @@ void CharacteristicChartWindow::buildMenus()
     texts_.add(file_line + 2, [close](const QString& text) { close->setText(text); });
     if (kind_ != CharacteristicKind::Pressure) return;
 
+    // Disabled commands say why in their hint.
     QMenu* regulation = menus_->addMenu(QString::fromUtf8("Regulacja wydajności"));
-    QAction* throttling = regulation->addAction(QString::fromUtf8("Reguluj dławieniowo"), this, &CharacteristicChartWindow::throttle);
-    throttling->setObjectName("throttle");
-    QAction* speed = regulation->addAction("Reguluj falownikiem/transformatorem", this, &CharacteristicChartWindow::changeSpeed);
-    speed->setObjectName("changeSpeed");
+    regulation->setToolTipsVisible(true);
+    throttle_action_ = regulation->addAction(QString::fromUtf8("Reguluj dławieniowo"), this, &CharacteristicChartWindow::throttle);
+    throttle_action_->setObjectName("throttle");
+    speed_action_ = regulation->addAction("Reguluj falownikiem/transformatorem", this, &CharacteristicChartWindow::changeSpeed);
+    speed_action_->setObjectName("changeSpeed");
     texts_.add(601, [regulation](const QString& text) { regulation->setTitle(text); });
-    texts_.add(602, [throttling](const QString& text) { throttling->setText(text); });
-    texts_.add(603, [speed](const QString& text) { speed->setText(text); });
+    texts_.add(602, [this](const QString& text) { throttle_action_->setText(text); });
+    texts_.add(603, [this](const QString& text) { speed_action_->setText(text); });
 
     QMenu* series = menus_->addMenu(QString::fromUtf8("Typoszeregi wentylatorów"));
+    series->setToolTipsVisible(true);
     texts_.add(604, [series](const QString& text) { series->setTitle(text); });
     for (std::size_t i = 0; i < kSeriesSheets.size(); ++i) {
         const SeriesSheet sheet = kSeriesSheets[i];
-        // A sheet the data folder does not hold is simply not opened.
         QAction* item = series->addAction(sheet.caption, this, [this, sheet] { OpenDataDocument(program_, sheet.file); });
+        item->setObjectName(QString("series%1").arg(i + 1));
         texts_.add(605 + static_cast<int>(i), [item](const QString& text) { item->setText(text); });
+        series_items_.push_back({item, sheet.file});
     }
 
     QMenu* tools = menus_->addMenu(QString::fromUtf8("Narzędzia"));
@@ -168,7 +181,11 @@ void CharacteristicChartWindow::applyLanguage(const LanguageTable& table)
     texts_.apply(table);
 }
 
-void CharacteristicChartWindow::setSubtitle(const QString& subtitle) { subtitle_->setText(subtitle); }
+void CharacteristicChartWindow::setSubtitle(const QString& subtitle)
+{
+    model_subtitle_ = subtitle;
+    subtitle_->setText(subtitle);
+}
 
 QString CharacteristicChartWindow::subtitle() const { return subtitle_->text(); }
 
@@ -190,17 +207,54 @@ std::optional<DutyPoint> CharacteristicChartWindow::dutyPoint() const
     return reading.duty;
 }
 
+bool CharacteristicChartWindow::canRegulate() const
+{
+    return kind_ == CharacteristicKind::Pressure && program_.OpenedFromFanSelection && program_.DutyPointKnown
+           && selection_ != nullptr;
+}
+
+void CharacteristicChartWindow::updateCommands()
+{
+    if (kind_ != CharacteristicKind::Pressure) return;
+    const bool regulates = canRegulate();
+    const QString reason =
+        regulates ? QString() : LanguageTextOr(program_, kRegulationNeedsDutyLine, QString::fromUtf8(kRegulationNeedsDuty));
+    for (QAction* action : {throttle_action_, speed_action_}) {
+        action->setEnabled(regulates);
+        action->setToolTip(reason);
+        action->setStatusTip(reason);
+    }
+    const QString missing = LanguageTextOr(program_, kMissingSeriesSheetLine, QString::fromUtf8(kMissingSeriesSheet));
+    for (const SeriesItem& item : series_items_) {
+        const bool present = program_.fileExists(item.file);
+        const QString hint =
+            present ? QString() : QString::fromStdString(FormatMessage(missing.toStdString(), {item.file}));
+        item.action->setEnabled(present);
+        item.action->setToolTip(hint);
+        item.action->setStatusTip(hint);
+    }
+}
+
+void CharacteristicChartWindow::showError(const std::exception& error)
+{
+    program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
+}
+
 void CharacteristicChartWindow::redraw()
 {
-    CharacteristicRequest request{kind_, std::nullopt, requested_};
-    requested_ = Regulation::None;
+    // A regulation needs the duty point; without one the chart shows none.
+    if (!canRegulate()) shown_ = Regulation::None;
+    CharacteristicRequest request{kind_, std::nullopt, shown_};
+    const bool hand_over = std::exchange(hand_over_throttling_, false);
     try {
         request.duty = dutyPoint();
         DrawCharacteristicChart({program_.CurrentDevice, program_.devices, program_.data, program_.numbers}, request,
                                 drawing_);
     } catch (const KalvinteraError& error) {
-        // The chart keeps what was drawn before the error.
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        // The chart keeps what was drawn before the error; a regulation that could not be
+        // drawn is not kept, so the next drawing does not fail the same way again.
+        shown_ = Regulation::None;
+        showError(error);
     }
     view_->setPicture(drawing_.picture);
     if (drawing_.throttling) {
@@ -209,32 +263,32 @@ void CharacteristicChartWindow::redraw()
                                   + QString::fromStdString(OneDecimalText(drawing_.throttling->surplus_pressure_pa,
                                                                       program_.numbers))
                                   + "Pa");
-        emit throttled(drawing_.throttling->surplus_pressure_pa, drawing_.throttling->flow_m3h / 3600.0);
+        if (hand_over) emit throttled(drawing_.throttling->surplus_pressure_pa, drawing_.throttling->flow_m3h / 3600.0);
     }
-    if (drawing_.speed_change) {
-        last_speed_change_ = drawing_.speed_change;
-        setSubtitle(QString::fromStdString(program_.CurrentDevice.Model) + "/"
-                    + QString::number(drawing_.speed_change->new_speed_rpm));
-    }
+    if (drawing_.speed_change) last_speed_change_ = drawing_.speed_change;
+    // The texts under the chart tell of the regulation the chart draws, and of no other.
+    if (throttling_line_) throttling_line_->setVisible(drawing_.throttling.has_value());
+    if (transposed_button_) transposed_button_->setVisible(drawing_.speed_change.has_value());
+    subtitle_->setText(drawing_.speed_change
+                           ? model_subtitle_ + "/" + QString::number(drawing_.speed_change->new_speed_rpm)
+                           : model_subtitle_);
 }
 
 void CharacteristicChartWindow::throttle()
 {
-    if (kind_ != CharacteristicKind::Pressure || !program_.OpenedFromFanSelection) return;
-    transposed_button_->hide();
-    requested_ = Regulation::Throttling;
-    throttling_line_->show();
+    if (!canRegulate()) return;
+    shown_ = Regulation::Throttling;
+    hand_over_throttling_ = true;
     redraw();
 }
 
 void CharacteristicChartWindow::changeSpeed()
 {
-    if (kind_ != CharacteristicKind::Pressure || !program_.OpenedFromFanSelection) return;
-    throttling_line_->hide();
+    if (!canRegulate()) return;
     const DeviceRecord& device = program_.CurrentDevice;
     const bool regulated = device.RegulationFlag1 == "TRUE" || device.RegulationFlag2 == "TRUE";
-    requested_ = regulated ? Regulation::SpeedChange : Regulation::None;
-    transposed_button_->setVisible(regulated);
+    // A fan without speed control shows the chart without regulation.
+    shown_ = regulated ? Regulation::SpeedChange : Regulation::None;
     redraw();
 }
 
@@ -248,7 +302,8 @@ void CharacteristicChartWindow::saveChart()
     const QString file = program_.prompter.chooseFileToSave(request);
     if (file.isEmpty()) return;
     if (!SaveDisplayListAsBmp(drawing_.picture, file)) {
-        program_.prompter.showInfo("The chart could not be written to " + file,
+        const std::string pattern = program_.language.line(message_line::kCannotWrite);
+        program_.prompter.showInfo(QString::fromStdString(FormatMessage(pattern, {file.toStdString()})),
                                    QString::fromStdString(program_.MessageTitle));
     }
 }
@@ -283,13 +338,20 @@ void CharacteristicChartWindow::showReadout(int x, int y)
 void CharacteristicChartWindow::showEvent(QShowEvent* event)
 {
     ProgramDialog::showEvent(event);
+    updateCommands();
     redraw();
 }
 
 void CharacteristicChartWindow::done(int result)
 {
+    // Closing removes the regulation: the chart opens again without one.
+    shown_ = Regulation::None;
+    hand_over_throttling_ = false;
     if (throttling_line_) throttling_line_->hide();
     if (transposed_button_) transposed_button_->hide();
+    subtitle_->setText(model_subtitle_);
+    // A reading belongs to the picture it was taken on; the next opening may chart another device.
+    readout_->clear();
     ProgramDialog::done(result);
 }
 

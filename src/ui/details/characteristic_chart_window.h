@@ -6,8 +6,11 @@
 
 #include <QString>
 
+#include <exception>
 #include <optional>
+#include <vector>
 
+class QAction;
 class QLabel;
 class QMenuBar;
 class QPushButton;
@@ -34,14 +37,16 @@ public:
     void setTransposedWindow(TransposedParametersWindow* window) { transposed_ = window; }
 
     CharacteristicKind kind() const { return kind_; }
+    // The device's Model; a speed change shown adds "/" and the new speed to it.
     void setSubtitle(const QString& subtitle);
     QString subtitle() const;
     QString heading() const;
 
-    // Draws the chart anew, using up a pending regulation request; runs whenever the window
-    // is activated.
+    // Draws the chart anew with the regulation it shows; runs whenever the window is
+    // activated. A regulation stays until the user chooses another or closes the chart.
     void redraw();
-    // "Reguluj dławieniowo" and "Reguluj falownikiem/transformatorem".
+    // "Reguluj dławieniowo" and "Reguluj falownikiem/transformatorem"; they act only on the
+    // duty point of a fan search and are disabled, with the reason as their hint, otherwise.
     void throttle();
     void changeSpeed();
     // "Zapisz charakterystykę".
@@ -58,6 +63,7 @@ public:
     QPushButton* transposedButton() const { return transposed_button_; }
     QString readoutText() const;
     QMenuBar* menus() const { return menus_; }
+    Regulation shownRegulation() const { return shown_; }
 
 signals:
     // Throttling was drawn: the control element calculator is to absorb this surplus at the duty flow.
@@ -73,6 +79,15 @@ private:
     void buildMenus();
     void openCalculator();
     std::optional<DutyPoint> dutyPoint() const;
+    bool canRegulate() const;
+    // Enables what can act now: the regulations, and the series sheets the data folder holds.
+    void updateCommands();
+    void showError(const std::exception& error);
+
+    struct SeriesItem {
+        QAction* action;
+        const char* file;
+    };
 
     CharacteristicKind kind_;
     const SelectionWindow* selection_ = nullptr;
@@ -84,7 +99,13 @@ private:
     QLabel* throttling_line_ = nullptr;
     QPushButton* transposed_button_ = nullptr;
     QMenuBar* menus_ = nullptr;
-    Regulation requested_ = Regulation::None;
+    QAction* throttle_action_ = nullptr;
+    QAction* speed_action_ = nullptr;
+    std::vector<SeriesItem> series_items_;
+    QString model_subtitle_;
+    Regulation shown_ = Regulation::None;
+    // Set by "Reguluj dławieniowo": the next drawing hands its surplus to the calculator.
+    bool hand_over_throttling_ = false;
     CharacteristicDrawing drawing_;
     std::optional<SpeedChange> last_speed_change_;
     LanguageTexts texts_;

@@ -4,7 +4,9 @@
 #include "core/details/details_tables.h"
 #include "core/errors.h"
 #include "core/text/contains_text.h"
+#include "core/text/message_format.h"
 #include "platform/jpeg_image.h"
+#include "ui/common/error_text.h"
 #include "ui/details/accessories_page.h"
 #include "ui/details/characteristic_chart_window.h"
 #include "ui/details/charts_page.h"
@@ -25,6 +27,12 @@
 #include <QVBoxLayout>
 
 namespace kalvintera {
+namespace {
+
+constexpr int kNotInCatalogueLine = 1172;
+constexpr const char* kNotInCatalogue = "Produktu %1 nie ma w katalogu, więc nie można go dodać do zamówienia.";
+
+} // namespace
 
 DetailsWindow::DetailsWindow(Program& program, QWidget* parent)
     : ProgramDialog(program, Behaviour{.fades = false, .closes_on_esc = true}, parent), actions_(program, this)
@@ -155,7 +163,7 @@ void DetailsWindow::fillTables()
         heading = ReadDetailsHeading(program_.path(kDetailsHeadingFile));
     } catch (const KalvinteraError& error) {
         // The tables are still worth showing without the user's own rows.
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
     }
     const DeviceRecord& device = program_.CurrentDevice;
     std::vector<DetailsRow> technical = heading;
@@ -182,7 +190,7 @@ void DetailsWindow::openAccessory(const QString& code)
     if (!index) return;
     program_.SavedDevice = program_.CurrentDevice;
     program_.CurrentDevice = program_.devices.at(*index);
-    actions_.guarded([this] { activate(); });
+    guarded([this] { activate(); });
 }
 
 void DetailsWindow::goBack()
@@ -190,7 +198,7 @@ void DetailsWindow::goBack()
     program_.CurrentDevice = program_.SavedDevice;
     return_to_accessories_ = true;
     back_->hide();
-    actions_.guarded([this] { activate(); });
+    guarded([this] { activate(); });
 }
 
 void DetailsWindow::enlargeDrawing()
@@ -209,14 +217,22 @@ void DetailsWindow::openDocument(DeviceDocumentKind kind)
 void DetailsWindow::addToOrder()
 {
     const std::string& name = program_.CurrentDevice.NamePl;
-    if (!program_.OpenedFromCatalogue && dialogs_.selection) {
-        // Devices reached from a result list go onto the order the way that list orders them.
+    // Devices reached from a result list go onto the order the way that list orders them.
+    // Only an open selection window still has its results: once it is closed (the details
+    // opened from the order form) the product goes on as the catalogue orders it.
+    if (!program_.OpenedFromCatalogue && dialogs_.selection && dialogs_.selection->isVisible()) {
         if (ContainsText("WENTYLATOR ", name)) return dialogs_.selection->addSelectedFanToOrder();
         if (ContainsText("WYWIETRZAK C", name)) return dialogs_.selection->addSelectedCylindricalToOrder();
         if (ContainsText("WYWIETRZAK Z", name)) return dialogs_.selection->addSelectedIntegratedToOrder();
     }
     const std::optional<DeviceIndex> index = FindDeviceByModel(program_.devices, program_.CurrentDevice.Model);
-    if (!index) return;
+    if (!index) {
+        const QString pattern = LanguageTextOr(program_, kNotInCatalogueLine, QString::fromUtf8(kNotInCatalogue));
+        program_.prompter.showInfo(
+            QString::fromStdString(FormatMessage(pattern.toStdString(), {program_.CurrentDevice.Model})),
+            QString::fromStdString(program_.MessageTitle));
+        return;
+    }
     actions_.addToOrder([&](const std::string& quantity) { return CatalogueOrderLine(*index, quantity); });
 }
 
@@ -227,10 +243,20 @@ void DetailsWindow::openChart(CharacteristicChartWindow* window)
     if (window) window->showModal();
 }
 
+void DetailsWindow::guarded(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const KalvinteraError& error) {
+        // The error ends the action; what the window shows so far stays.
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
+    }
+}
+
 void DetailsWindow::showEvent(QShowEvent* event)
 {
     ProgramDialog::showEvent(event);
-    actions_.guarded([this] { activate(); });
+    guarded([this] { activate(); });
 }
 
 void DetailsWindow::done(int result)

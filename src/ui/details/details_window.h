@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QGroupBox;
 class QPushButton;
 class QTabWidget;
@@ -85,6 +87,8 @@ private:
     QPushButton* addButton(const char* name, const char* text, int line);
     void fillTables();
     void openChart(CharacteristicChartWindow* window);
+    // Runs a user action; an error ends it with a message in the user's language.
+    void guarded(const std::function<void()>& action);
 
     DetailsDialogs dialogs_;
     SelectionActions actions_;

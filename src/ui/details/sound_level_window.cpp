@@ -2,6 +2,7 @@
 
 #include "core/details/device_documents.h"
 #include "core/errors.h"
+#include "ui/common/error_text.h"
 #include "ui/details/details_chart_view.h"
 #include "ui/details/details_support.h"
 #include "ui/program.h"
@@ -56,7 +57,7 @@ void SpectrumWindow::redraw()
     try {
         DrawSpectrum({program_.CurrentDevice, program_.devices, legend.toStdString(), program_.numbers}, drawing_);
     } catch (const KalvinteraError& error) {
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
     }
     view_->setPicture(drawing_.picture);
     if (drawing_.heading_line) {

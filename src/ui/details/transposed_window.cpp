@@ -1,6 +1,7 @@
 #include "ui/details/transposed_window.h"
 
 #include "core/errors.h"
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 
 #include <QDialogButtonBox>
@@ -86,7 +87,7 @@ void TransposedParametersWindow::showParameters(const std::optional<SpeedChange>
     try {
         fill(change);
     } catch (const KalvinteraError& error) {
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
     }
     showModal();
 }
