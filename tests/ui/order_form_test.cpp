@@ -487,14 +487,24 @@ private slots:
         QCOMPARE(run.view.text(1, OrderView::QuantityColumn), QString("25"));
         QCOMPARE(run.view.selectedNumberText(), QString("4"));
 
-        // The pop-up item in each language.
+        // The pop-up items in each language.
+        struct Items {
+            int language;
+            const char* details;
+            const char* remove;
+            const char* change;
+        };
         QCOMPARE(run.view.changeQuantityAction()->text(), QString("Zmień ilość"));
-        const std::pair<int, const char*> languages[] = {{2, "Change quantity"}, {3, "Menge ändern"},
-                                                         {4, "Изменить количество"}, {1, "Zmień ilość"}};
-        for (const auto& [language, text] : languages) {
-            run.program.settings.language = language;
+        const Items languages[] = {{2, "Show details", "Remove from order", "Change quantity"},
+                                   {3, "Details anzeigen", "Aus der Bestellung entfernen", "Menge ändern"},
+                                   {4, "Показать подробности", "Удалить из заказа", "Изменить количество"},
+                                   {1, "Pokaż szczegóły", "Usuń z zamówienia", "Zmień ilość"}};
+        for (const Items& items : languages) {
+            run.program.settings.language = items.language;
             QVERIFY(run.windows.main->activate());
-            QCOMPARE(run.view.changeQuantityAction()->text(), QString::fromUtf8(text));
+            QCOMPARE(run.view.detailsAction()->text(), QString::fromUtf8(items.details));
+            QCOMPARE(run.view.removeAction()->text(), QString::fromUtf8(items.remove));
+            QCOMPARE(run.view.changeQuantityAction()->text(), QString::fromUtf8(items.change));
         }
     }
 

@@ -22,7 +22,10 @@ struct ColumnHead {
 };
 
 // In column order. The quantity head keeps the trailing space of its built-in text.
+// The items of the list's pop-up menu.
 constexpr int kChangeQuantityLine = 1111;
+constexpr int kDetailsLine = 1114;
+constexpr int kRemoveLine = 1115;
 
 constexpr ColumnHead kHeads[OrderView::ColumnCount] = {
     {"Lp", 0, 28},         {"Nazwa produktu", 42, 190}, {"Typ", 43, 114},   {"Ilość ", 44, 44},
@@ -56,9 +59,10 @@ OrderView::OrderView(Program& program, QWidget* parent) : QWidget(parent), progr
             texts_.add(head.line, [this, column](const QString& text) { columns_->setHeadingUpper(column, text); });
         }
     }
-    // The columns' second pop-up item serves here to take a line off the order; it has
-    // no language line, so it keeps its Polish caption in every language.
+    // The columns' second pop-up item serves here to take a line off the order.
     removeAction()->setText(QStringLiteral("Usuń z zamówienia"));
+    texts_.add(kRemoveLine, [this](const QString& text) { removeAction()->setText(text); });
+    texts_.add(kDetailsLine, [this](const QString& text) { detailsAction()->setText(text); });
     removeAction()->setObjectName(QStringLiteral("removeFromOrder"));
     detailsAction()->setObjectName(QStringLiteral("showOrderLineDetails"));
     change_quantity_ = new QAction(QStringLiteral("Zmień ilość"), this);
