@@ -42,9 +42,10 @@ QString QuantityDialog::askQuantity(const QString& preset)
     edit_->setText(preset);
     edit_->selectAll();
     edit_->setFocus();
-    quantity_ = 0;
+    // Only OK closes the dialog; should anything else close it, the preset stands.
+    confirmed_ = preset;
     showModal();
-    return QString::number(quantity_);
+    return confirmed_;
 }
 
 void QuantityDialog::confirm()
@@ -61,7 +62,7 @@ void QuantityDialog::confirm()
         edit_->selectAll();
         return;
     }
-    quantity_ = *quantity;
+    confirmed_ = QString::number(*quantity);
     program_.orderChanged = true;
     accept();
 }

@@ -35,7 +35,7 @@ public slots:
 private:
     void confirm();
 
-    int quantity_ = 0;
+    QString confirmed_;
     QLabel* label_ = nullptr;
     QLineEdit* edit_ = nullptr;
     QPushButton* ok_ = nullptr;
