@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 using namespace kalvintera;
 namespace fs = std::filesystem;
@@ -117,6 +118,9 @@ TEST_F(OrderFileTest, SizeDecidesTheNumberOfLines)
         ADD_FAILURE() << "a file of 102 records was read";
     } catch (const DataError& error) {
         EXPECT_NE(std::string(error.what()).find(tooMany.string()), std::string::npos) << error.what();
+        // The user reads it in their language, with the file and its number of lines.
+        EXPECT_EQ(error.userMessage().line, kOrderFileTooLongLine);
+        EXPECT_EQ(error.userMessage().values, (std::vector<std::string>{PathText(tooMany), "101"}));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "ui/humidair/ix_chart_view.h"
 #include "ui/humidair/ix_chart_window.h"
 #include "ui/humidair/point_name_dialog.h"
+#include "ui/order/order_commands.h"
 #include "ui/order/order_view.h"
 #include "ui/program_windows.h"
 #include "ui/selection/selection_window.h"
@@ -35,21 +36,27 @@ namespace {
 const std::string kOldBytes = "what the user saved before";
 
 // The whole program, started on a private data folder, with a home folder of its own for
-// the exports.
+// the exports and a temporary folder of its own for the e-mail attachment.
 struct Running : TestProgram {
     QTemporaryDir home;
     QByteArray saved_home = qgetenv("HOME");
+    QByteArray saved_temp = qgetenv("TMPDIR");
     ProgramWindows all{program};
     Windows& windows = all.windows();
 
     Running()
     {
         qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("TMPDIR", home.path().toLocal8Bit());
         program.fadeEnabled = false;
         windows.main->setAnimated(false);
         if (!all.start() || !windows.main->activate()) qFatal("the program did not start");
     }
-    ~Running() { qputenv("HOME", saved_home); }
+    ~Running()
+    {
+        qputenv("HOME", saved_home);
+        qputenv("TMPDIR", saved_temp);
+    }
 
     void menu(const char* item) { windows.main->menu().action(QString::fromLatin1(item))->trigger(); }
 
@@ -172,7 +179,7 @@ private slots:
         Running run;
         run.fillCustomer();
         run.addOrderLines();
-        const fs::path file = run.folder / "zamowienie_ABC_09.12.2026.kvt";
+        const fs::path file = run.windows.orderCommands->attachmentFolder().value() / "zamowienie_ABC_09.12.2026.kvt";
         SaveUnderEachFault(
             run, file, [&] { run.menu("sendOrder"); },
             [&] {

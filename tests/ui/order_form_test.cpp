@@ -4,12 +4,15 @@
 #include "core/order/order_file.h"
 #include "core/shell/company_addresses.h"
 #include "core/text/contains_text.h"
+#include "core/text/message_format.h"
 #include "support/modal_closer.h"
 #include "support/test_program.h"
 #include "ui/order/order_commands.h"
 #include "ui/order/order_view.h"
 #include "ui/program.h"
 #include "ui/program_windows.h"
+#include "ui/details/details_window.h"
+#include "ui/selection/quantity_dialog.h"
 #include "ui/selection/result_columns.h"
 #include "ui/selection/selection_window.h"
 #include "ui/shell/main_menu.h"
@@ -32,15 +35,20 @@ using namespace kalvintera::testing;
 namespace {
 
 struct Running : TestProgram {
+    // The temporary folder of this test, where the order goes for an e-mail attachment.
+    QTemporaryDir temp;
+    QByteArray saved_temp = qgetenv("TMPDIR");
     ProgramWindows all{program};
     Windows& windows = all.windows();
     OrderView& view = *windows.orderView;
 
     Running()
     {
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
         windows.main->setAnimated(false);
         if (!all.start() || !windows.main->activate()) qFatal("the program did not start");
     }
+    ~Running() { qputenv("TMPDIR", saved_temp); }
 
     // Catalogue slots of products, in catalogue order; fans first when asked.
     std::vector<DeviceIndex> products(int wanted, bool fans = false) const
@@ -97,7 +105,54 @@ struct Running : TestProgram {
     QString name(DeviceIndex device) const { return QString::fromStdString(program.devices.at(device).NamePl); }
     QString model(DeviceIndex device) const { return QString::fromStdString(program.devices.at(device).Model); }
     QString path(const std::string& relative) const { return QString::fromStdString((folder / relative).string()); }
+
+    QString mailFailureText(const std::filesystem::path& file) const
+    {
+        return "Error while trying to send email\n"
+               + QString::fromStdString(FormatMessage(program.language.line(1112),
+                                                      {file.string(), std::string(company::kOrderMailbox)}));
+    }
+
+    QString badQuantityText(const QString& typed) const
+    {
+        return QString::fromStdString(FormatMessage(program.language.line(1110), {typed.toStdString()}));
+    }
 };
+
+// What the quantity dialog showed and did while a script answered it.
+struct QuantityAnswers {
+    QString preset;
+    QStringList refused;        // entries after which the dialog stayed open, text kept
+    QStringList left_open_with; // the edit's text after each refusal
+    bool closed = false;
+};
+
+// Answers the next quantity dialog: each of `entries` is typed and confirmed in turn, the
+// last with Enter; the dialog must refuse every entry but the last.
+void AnswerQuantity(QuantityAnswers& seen, const QStringList& entries)
+{
+    CloseNextModal([&seen, entries](QWidget* modal) {
+        auto* dialog = qobject_cast<QuantityDialog*>(modal);
+        if (!dialog) qFatal("the quantity dialog was expected");
+        seen.preset = dialog->quantityEdit()->text();
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const QString& entry = entries[i];
+            dialog->quantityEdit()->setText(entry);
+            if (i == entries.size() - 1) {
+                QTest::keyClick(dialog->quantityEdit(), Qt::Key_Return);
+            } else {
+                dialog->okButton()->click();
+            }
+            if (dialog->isVisible()) {
+                seen.refused << entry;
+                seen.left_open_with << dialog->quantityEdit()->text();
+            }
+        }
+        seen.closed = !dialog->isVisible();
+        // Let the test end even when the dialog wrongly stayed open.
+        if (dialog->isVisible()) dialog->accept();
+    });
+}
 
 std::uintmax_t FileSize(const std::filesystem::path& file) { return std::filesystem::file_size(file); }
 
@@ -199,8 +254,17 @@ private slots:
         run.prompter.file_names = {run.path("zepsuty.kvt")};
         run.menu("openOrder");
         QCOMPARE(run.program.order.count(), 3);
-        QVERIFY(run.prompter.lastText().contains("zepsuty.kvt"));
+        // In the user's language, naming the file, never the core's English text.
+        QCOMPARE(run.prompter.lastText(), QString::fromStdString(FormatMessage(run.program.language.line(1104),
+                                                                               {(run.folder / "zepsuty.kvt").string()})));
         QCOMPARE(run.view.caption(), run.path("moje.kvt"));
+        run.write("za_duzy.kvt", std::string(102 * 128, '\0'));
+        run.prompter.file_names = {run.path("za_duzy.kvt")};
+        run.menu("openOrder");
+        QCOMPARE(run.program.order.count(), 3);
+        QCOMPARE(run.prompter.lastText(), QString::fromStdString(FormatMessage(run.program.language.line(1113),
+                                                                               {(run.folder / "za_duzy.kvt").string(), "101"})));
+        QVERIFY(!run.program.line(1113).isEmpty());
     }
 
     void newOrderAsksOnlyAboutUnsavedChanges()
@@ -304,8 +368,12 @@ private slots:
         run.addLines(3);
 
         QTest::mouseClick(Child<QPushButton>(*run.windows.main, "sendOrder"), Qt::LeftButton);
-        const auto file = run.folder / "zamowienie_ABC_2007-07-15.kvt";
+        // The attachment goes to a temporary folder of its own, not among the user's data.
+        const std::filesystem::path folder = run.windows.orderCommands->attachmentFolder().value();
+        QVERIFY2(folder.string().starts_with(run.temp.path().toStdString() + "/"), folder.c_str());
+        const auto file = folder / "zamowienie_ABC_2007-07-15.kvt";
         QVERIFY(std::filesystem::exists(file));
+        QVERIFY(!std::filesystem::exists(run.folder / "zamowienie_ABC_2007-07-15.kvt"));
         QCOMPARE(FileSize(file), std::uintmax_t{512});
         QCOMPARE(run.platform.mail.messages.size(), std::size_t{1});
         const FakeMailClient::Message& mail = run.platform.mail.messages.front();
@@ -325,13 +393,139 @@ private slots:
         QCOMPARE(run.view.text(2, OrderView::NameColumn), run.name(devices[2]));
         QCOMPARE(run.view.text(2, OrderView::QuantityColumn), QString("3"));
 
-        // No mail client: the user is told, and the order file is there all the same.
-        run.platform.mail.starts = false;
+        // No xdg-email: the user is told where the order is, and the file is there all the same.
+        QVERIFY(!run.program.line(1112).isEmpty());
+        run.platform.mail.fails_with = MailFailure::kNotStarted;
         run.type("customerName", "A/B");
         run.menu("sendOrder");
-        QCOMPARE(run.prompter.lastText(), QString("Error while trying to send email"));
+        const auto second = folder / "zamowienie_A_B_2007-07-15.kvt";
+        QCOMPARE(run.prompter.lastText(), run.mailFailureText(second));
         QCOMPARE(run.prompter.messages.back().title, QString("Error"));
-        QVERIFY(std::filesystem::exists(run.folder / "zamowienie_A_B_2007-07-15.kvt"));
+        QVERIFY(std::filesystem::exists(second));
+
+        // xdg-email there, but no mail client for it to open.
+        const std::size_t shown = run.prompter.messages.size();
+        run.platform.mail.fails_with = 3;
+        run.menu("sendOrder");
+        QCOMPARE(run.prompter.messages.size(), shown + 1);
+        QCOMPARE(run.prompter.lastText(), run.mailFailureText(second));
+
+        // A mail client that says only later that it could not take the message.
+        run.platform.mail.fails_with.reset();
+        run.menu("sendOrder");
+        QCOMPARE(run.prompter.messages.size(), shown + 1);
+        run.platform.mail.failLater(4);
+        QCOMPARE(run.prompter.messages.size(), shown + 2);
+        QCOMPARE(run.prompter.lastText(), run.mailFailureText(second));
+        QVERIFY(!std::filesystem::exists(run.folder / "zamowienie_A_B_2007-07-15.kvt"));
+    }
+
+    void quantityTakesOnlyWholeNumbersFrom1To999()
+    {
+        Running run;
+        // Added from the details window of a catalogue product: the selection window's adds
+        // ask through the same dialog.
+        const DeviceIndex product = run.products(1).front();
+        run.program.CurrentDevice = run.program.devices.at(product);
+        run.program.OpenedFromCatalogue = true;
+        run.program.OpenedFromFanSelection = false;
+        run.windows.details->show();
+        const QStringList bad = {"abc", "0", "-5", "", "2,5", "1e308", "1000", "1 5"};
+        QuantityAnswers seen;
+        AnswerQuantity(seen, bad + QStringList{" 12 "});
+        Child<QPushButton>(*run.windows.details, "order")->click();
+
+        QCOMPARE(seen.preset, QString("1"));
+        QCOMPARE(seen.refused, bad);
+        QCOMPARE(seen.left_open_with, bad); // the text stays for the user to mend
+        QVERIFY(seen.closed);
+        QCOMPARE(run.prompter.messages.size(), static_cast<std::size_t>(bad.size()));
+        for (qsizetype i = 0; i < bad.size(); ++i) {
+            QCOMPARE(run.prompter.messages[static_cast<std::size_t>(i)].text, run.badQuantityText(bad[i]));
+        }
+        QCOMPARE(run.program.order.count(), 1);
+        QCOMPARE(run.program.order.at(0).Quantity, std::string("12"));
+        QCOMPARE(run.view.text(0, OrderView::QuantityColumn), QString("12"));
+        QVERIFY(run.program.orderChanged);
+
+        // The printout and the order file hold the number as accepted.
+        run.fillCustomer();
+        run.menu("printOrder");
+        QCOMPARE(QString::fromStdString(run.platform.printer.printed.back().back()).mid(43, 4), QString("12  "));
+        run.prompter.file_names = {run.path("ilosc.kvt")};
+        run.menu("saveOrder");
+        QCOMPARE(ReadOrderFile(run.folder / "ilosc.kvt").at(0).Quantity, std::string("12"));
+        run.windows.details->hide();
+    }
+
+    void changingTheQuantityOfALineKeepsItsPlace()
+    {
+        Running run;
+        run.addLines(7); // quantities 1 … 7
+        run.prompter.file_names = {run.path("siedem.kvt")};
+        run.menu("saveOrder");
+        QVERIFY(!run.program.orderChanged);
+        run.view.scrollBar()->setValue(2);
+        run.view.columns()->selectRow(1); // the line at position 3
+        const OrderLine before = run.program.order.at(3);
+
+        QuantityAnswers seen;
+        AnswerQuantity(seen, {"abc", "25"});
+        run.view.changeQuantityAction()->trigger();
+        QCOMPARE(seen.preset, QString("4")); // what the line holds
+        QCOMPARE(seen.refused, QStringList{"abc"});
+        QVERIFY(seen.closed);
+
+        OrderLine expected = before;
+        expected.Quantity = "25";
+        QVERIFY(run.program.order.at(3) == expected);
+        QCOMPARE(run.program.order.count(), 7);
+        for (int p : {0, 1, 2, 4, 5, 6}) QCOMPARE(run.program.order.at(p).Quantity, std::to_string(p + 1));
+        QVERIFY(run.program.orderChanged);
+        // The list stays where it was, the line still selected.
+        QCOMPARE(run.view.scrollBar()->value(), 2);
+        QCOMPARE(run.view.text(1, OrderView::QuantityColumn), QString("25"));
+        QCOMPARE(run.view.selectedNumberText(), QString("4"));
+
+        // The pop-up items in each language.
+        struct Items {
+            int language;
+            const char* details;
+            const char* remove;
+            const char* change;
+        };
+        QCOMPARE(run.view.changeQuantityAction()->text(), QString("Zmień ilość"));
+        const Items languages[] = {{2, "Show details", "Remove from order", "Change quantity"},
+                                   {3, "Details anzeigen", "Aus der Bestellung entfernen", "Menge ändern"},
+                                   {4, "Показать подробности", "Удалить из заказа", "Изменить количество"},
+                                   {1, "Pokaż szczegóły", "Usuń z zamówienia", "Zmień ilość"}};
+        for (const Items& items : languages) {
+            run.program.settings.language = items.language;
+            QVERIFY(run.windows.main->activate());
+            QCOMPARE(run.view.detailsAction()->text(), QString::fromUtf8(items.details));
+            QCOMPARE(run.view.removeAction()->text(), QString::fromUtf8(items.remove));
+            QCOMPARE(run.view.changeQuantityAction()->text(), QString::fromUtf8(items.change));
+        }
+    }
+
+    void changingTheQuantityOfAnEmptyRowAsksNothing()
+    {
+        Running run;
+        run.addLines(2);
+        run.view.columns()->selectRow(3);
+        bool asked = false;
+        CloseNextModal(
+            [&asked](QWidget* modal) {
+                asked = true;
+                if (auto* dialog = qobject_cast<QuantityDialog*>(modal)) dialog->accept();
+            },
+            10);
+        run.view.changeQuantityAction()->trigger();
+        QTest::qWait(150);
+        QVERIFY(!asked);
+        QCOMPARE(run.program.order.at(0).Quantity, std::string("1"));
+        QCOMPARE(run.program.order.at(1).Quantity, std::string("2"));
+        QCOMPARE(run.program.order.count(), 2);
     }
 
     void printWritesTheTextBesideTheOrderFile()

@@ -31,7 +31,8 @@ OrderList ReadOrderFile(const std::filesystem::path& file)
     const std::size_t records = bytes.size() / kOrderLineSize;
     if (records > static_cast<std::size_t>(kOrderSlots)) {
         throw DataError("The order file " + PathText(file) + " holds " + std::to_string(records - 1)
-                        + " lines; an order holds at most " + std::to_string(kOrderMaxLines));
+                        + " lines; an order holds at most " + std::to_string(kOrderMaxLines),
+                        {kOrderFileTooLongLine, {PathText(file), std::to_string(records - 1)}});
     }
     std::vector<OrderLine> slots;
     slots.reserve(records);

@@ -6,6 +6,9 @@
 
 namespace kalvintera {
 
+// Language line of a file of more lines than an order holds; %1: the file, %2: its lines.
+constexpr int kOrderFileTooLongLine = 1113;
+
 // Order files (".kvt"): 128-byte order lines, no header. A file holds the lines and then
 // the empty slot after them, so an empty order is one record.
 

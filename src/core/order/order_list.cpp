@@ -38,6 +38,16 @@ bool OrderList::remove(int position)
     return true;
 }
 
+bool OrderList::setQuantity(int position, const std::string& quantity)
+{
+    if (position < 0 || position >= count_) return false;
+    OrderLine& line = slots_[static_cast<std::size_t>(position)];
+    OrderLine changed = line;
+    changed.Quantity = quantity;
+    line = FitOrderLine(std::move(changed));
+    return true;
+}
+
 void OrderList::clear()
 {
     for (OrderLine& slot : slots_) ClearOrderLine(slot);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 
 namespace kalvintera {
 
@@ -42,6 +43,10 @@ public:
     // their fields but LineNo, which stays with its slot so the numbering stays 0, 1, 2 …
     // Returns false, changing nothing, when no line is at that position.
     bool remove(int position);
+
+    // Gives the line at `position` a new quantity (cut to its field), leaving every other
+    // field and the line's place as they were. False, changing nothing, when no line is there.
+    bool setQuantity(int position, const std::string& quantity);
 
     // Every slot cleared, count 0.
     void clear();

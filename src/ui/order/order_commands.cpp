@@ -1,19 +1,26 @@
 #include "ui/order/order_commands.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
 #include "core/order/order_customer.h"
 #include "core/order/order_file.h"
 #include "core/order/order_mail.h"
 #include "core/order/order_printout.h"
+#include "core/order/order_quantity.h"
 #include "core/shell/company_addresses.h"
 #include "core/text/contains_text.h"
+#include "core/text/message_format.h"
 #include "core/text/number_format.h"
+#include "ui/common/error_text.h"
 #include "ui/order/order_view.h"
 #include "ui/program.h"
+#include "ui/selection/quantity_dialog.h"
 #include "ui/selection/selection_window.h"
 #include "ui/windows.h"
 
 #include <QDir>
+#include <QPointer>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <filesystem>
@@ -24,6 +31,7 @@ namespace {
 constexpr const char* kUnnamedOrderFile = "bez nazwy.kvt";
 constexpr const char* kQuestionTitle = "KALVINTERA INFO";
 constexpr int kLeaveWithoutSavingLine = 1035;
+constexpr int kMailClientFailedLine = 1112;
 
 std::filesystem::path PathOf(const QString& name) { return std::filesystem::path(name.toStdString()); }
 
@@ -34,7 +42,10 @@ OrderCommands::OrderCommands(Program& program, Windows& windows, OrderView& view
 {
     connect(&view_, &OrderView::detailsRequested, this, &OrderCommands::showSelectedLineDetails);
     connect(&view_, &OrderView::removeRequested, this, &OrderCommands::removeSelectedLine);
+    connect(&view_, &OrderView::changeQuantityRequested, this, &OrderCommands::changeSelectedQuantity);
 }
+
+OrderCommands::~OrderCommands() = default;
 
 QString OrderCommands::lineOr(int line, const QString& built_in) const
 {
@@ -42,9 +53,9 @@ QString OrderCommands::lineOr(int line, const QString& built_in) const
     return text.isEmpty() ? built_in : text;
 }
 
-void OrderCommands::reportError(const char* what)
+void OrderCommands::reportError(const std::exception& error)
 {
-    program_.prompter.showInfo(QString::fromUtf8(what), QString::fromStdString(program_.MessageTitle));
+    program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
 }
 
 bool OrderCommands::confirmReplacing(const QString& question)
@@ -88,7 +99,7 @@ void OrderCommands::openOrder()
         // Read completely before anything changes: a damaged file leaves the order as it was.
         program_.order = ReadOrderFile(PathOf(chosen));
     } catch (const KalvinteraError& error) {
-        reportError(error.what());
+        reportError(error);
         return;
     }
     program_.orderChanged = false;
@@ -103,7 +114,7 @@ void OrderCommands::saveOrder()
     try {
         WriteOrderFile(PathOf(chosen), program_.order);
     } catch (const KalvinteraError& error) {
-        reportError(error.what());
+        reportError(error);
         return;
     }
     program_.orderFileName = chosen.toStdString();
@@ -128,7 +139,7 @@ void OrderCommands::printOrder()
     try {
         WritePrintoutFile(file, lines);
     } catch (const KalvinteraError& error) {
-        reportError(error.what());
+        reportError(error);
         return;
     }
     // Whether it was printed or the user changed their mind is the printer's business.
@@ -145,21 +156,57 @@ void OrderCommands::sendOrder()
         return;
     }
     const std::string date = FormatShortDate(program_.platform.clock.today(), program_.dates);
-    const std::filesystem::path file = program_.data.root() / OrderMailFileName(particulars.name, date);
+    const std::optional<std::filesystem::path> folder = attachmentFolder();
+    if (!folder) return;
+    const std::filesystem::path file = *folder / OrderMailFileName(particulars.name, date);
     try {
         WriteOrderFile(file, program_.order);
     } catch (const KalvinteraError& error) {
-        reportError(error.what());
+        reportError(error);
         return;
     }
     QDir::setCurrent(QString::fromStdString(program_.data.root().string()));
     const OrderMail mail = MakeOrderMail(particulars, file);
-    if (!program_.platform.mail.compose(mail.to, mail.subject, mail.body, mail.attachments)) {
-        program_.prompter.showInfo(QStringLiteral("Error while trying to send email"), QStringLiteral("Error"));
-    }
+    // The outcome may come after this command has ended; the message is shown whenever it does.
+    const QPointer<OrderCommands> self(this);
+    program_.platform.mail.compose(mail.to, mail.subject, mail.body, mail.attachments,
+                                   [self, file, to = mail.to](const MailFailure&) {
+                                       if (self) self->reportMailFailure(file, to);
+                                   });
     if (!company::kOrderCountingPage.empty()) {
         program_.platform.desktop.openAddress(std::string(company::kOrderCountingPage));
     }
+}
+
+std::optional<std::filesystem::path> OrderCommands::attachmentFolder()
+{
+    // A folder of this run's own, made private by QTemporaryDir, so no other user can put a
+    // file in the attachment's place. It stays when the program ends: a mail client may
+    // still be holding a message that reads the file when it is sent. One that was cleaned
+    // away meanwhile is made anew.
+    if (attachment_folder_ && !QDir(attachment_folder_->path()).exists()) attachment_folder_.reset();
+    if (!attachment_folder_) {
+        auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/kalvintera-XXXXXX"));
+        if (!folder->isValid()) {
+            program_.prompter.showInfo(
+                QString::fromStdString(FormatMessage(program_.language.line(message_line::kCannotWrite),
+                                                     {QDir::tempPath().toStdString()})),
+                QString::fromStdString(program_.MessageTitle));
+            return std::nullopt;
+        }
+        folder->setAutoRemove(false);
+        attachment_folder_ = std::move(folder);
+    }
+    return PathOf(attachment_folder_->path());
+}
+
+void OrderCommands::reportMailFailure(const std::filesystem::path& file, const std::string& mailbox)
+{
+    // The first line is the program's long-standing text; the second says, in the user's
+    // language, where the order is and where to send it.
+    const std::string help = FormatMessage(program_.language.line(kMailClientFailedLine), {file.string(), mailbox});
+    program_.prompter.showInfo(QStringLiteral("Error while trying to send email\n") + QString::fromStdString(help),
+                               QStringLiteral("Error"));
 }
 
 void OrderCommands::showAddedLine()
@@ -174,6 +221,17 @@ void OrderCommands::removeSelectedLine()
     if (!position || !program_.order.remove(*position)) return;
     program_.orderChanged = true;
     view_.showOrder();
+}
+
+void OrderCommands::changeSelectedQuantity()
+{
+    const std::optional<int> position = view_.selectedPosition();
+    if (!position || *position >= program_.order.count() || !windows_.quantity) return;
+    const QString quantity =
+        windows_.quantity->askQuantity(QString::fromStdString(program_.order.at(*position).Quantity));
+    program_.order.setQuantity(*position, quantity.toStdString());
+    program_.orderChanged = true;
+    view_.showRowsAgain();
 }
 
 void OrderCommands::showSelectedLineDetails()

@@ -3,6 +3,14 @@
 #include <QObject>
 #include <QString>
 
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QTemporaryDir;
+
 namespace kalvintera {
 
 struct Program;
@@ -13,12 +21,13 @@ class OrderView;
 
 // What the user does with the order: the commands of the "   Plik..." menu (new, open,
 // save, printer setup, print), sending it by e-mail (menu and the order form's button),
-// and the pop-up of the order list (details, remove). Questions and file dialogs go
+// and the pop-up of the order list (details, remove, change quantity). Questions and file dialogs go
 // through program.prompter; printer and mail client through program.platform.
 class OrderCommands final : public QObject {
     Q_OBJECT
 public:
     OrderCommands(Program& program, Windows& windows, OrderView& view, QObject* parent = nullptr);
+    ~OrderCommands() override;
 
     void newOrder();
     void openOrder();
@@ -33,6 +42,12 @@ public:
     // The selected line of the list.
     void removeSelectedLine();
     void showSelectedLineDetails();
+    // Asks for a new quantity of the selected line, preset with the one it has.
+    void changeSelectedQuantity();
+
+    // The folder of the order file written for the e-mail attachment: a temporary folder of
+    // this run, made at the first call; none (after a message) when none can be made.
+    std::optional<std::filesystem::path> attachmentFolder();
 
     // Whether the program may end: true when the order has no unsaved changes or the user
     // agrees to leave without saving them.
@@ -46,12 +61,14 @@ private:
     bool confirmReplacing(const QString& question);
     FileDialogRequest orderFileRequest(int title_line, const QString& title) const;
     OrderCustomer customer() const;
-    void reportError(const char* what);
+    void reportError(const std::exception& error);
+    void reportMailFailure(const std::filesystem::path& file, const std::string& mailbox);
     QString lineOr(int line, const QString& built_in) const;
 
     Program& program_;
     Windows& windows_;
     OrderView& view_;
+    std::unique_ptr<QTemporaryDir> attachment_folder_;
 };
 
 } // namespace kalvintera

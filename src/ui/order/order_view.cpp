@@ -22,6 +22,11 @@ struct ColumnHead {
 };
 
 // In column order. The quantity head keeps the trailing space of its built-in text.
+// The items of the list's pop-up menu.
+constexpr int kChangeQuantityLine = 1111;
+constexpr int kDetailsLine = 1114;
+constexpr int kRemoveLine = 1115;
+
 constexpr ColumnHead kHeads[OrderView::ColumnCount] = {
     {"Lp", 0, 28},         {"Nazwa produktu", 42, 190}, {"Typ", 43, 114},   {"Ilość ", 44, 44},
     {"Napięcie", 48, 70},  {"Wykonanie", 45, 96},       {"Kolor", 46, 84},  {"Układ", 47, 124},
@@ -54,11 +59,17 @@ OrderView::OrderView(Program& program, QWidget* parent) : QWidget(parent), progr
             texts_.add(head.line, [this, column](const QString& text) { columns_->setHeadingUpper(column, text); });
         }
     }
-    // The columns' second pop-up item serves here to take a line off the order; it has
-    // no language line, so it keeps its Polish caption in every language.
+    // The columns' second pop-up item serves here to take a line off the order.
     removeAction()->setText(QStringLiteral("Usuń z zamówienia"));
+    texts_.add(kRemoveLine, [this](const QString& text) { removeAction()->setText(text); });
+    texts_.add(kDetailsLine, [this](const QString& text) { detailsAction()->setText(text); });
     removeAction()->setObjectName(QStringLiteral("removeFromOrder"));
     detailsAction()->setObjectName(QStringLiteral("showOrderLineDetails"));
+    change_quantity_ = new QAction(QStringLiteral("Zmień ilość"), this);
+    change_quantity_->setObjectName(QStringLiteral("changeOrderQuantity"));
+    texts_.add(kChangeQuantityLine, [this](const QString& text) { change_quantity_->setText(text); });
+    columns_->addMenuAction(change_quantity_);
+    connect(change_quantity_, &QAction::triggered, this, &OrderView::changeQuantityRequested);
     connect(columns_, &ResultColumns::detailsChosen, this, &OrderView::detailsRequested);
     connect(columns_, &ResultColumns::addChosen, this, &OrderView::removeRequested);
     connect(columns_, &ResultColumns::rowDoubleClicked, this, &OrderView::detailsRequested);
@@ -121,6 +132,13 @@ void OrderView::showRows(int first)
     selected_number_->clear();
 }
 
+void OrderView::showRowsAgain()
+{
+    const std::optional<int> row = columns_->selectedRow();
+    showRows(scrollBar()->value());
+    if (row) columns_->selectRow(*row);
+}
+
 std::optional<int> OrderView::selectedPosition() const
 {
     const std::optional<int> row = columns_->selectedRow();
@@ -139,6 +157,8 @@ QScrollBar* OrderView::scrollBar() const { return columns_->scrollBar(); }
 QAction* OrderView::detailsAction() const { return columns_->detailsAction(); }
 
 QAction* OrderView::removeAction() const { return columns_->addAction(); }
+
+QAction* OrderView::changeQuantityAction() const { return change_quantity_; }
 
 OrderView* PlaceOrderView(Program& program, QWidget* area)
 {

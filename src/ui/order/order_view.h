@@ -34,6 +34,8 @@ public:
     // The order from its first line, scrolled to the top, under its file name: after a line
     // was added or removed, and after a new or opened order.
     void showOrder();
+    // The same lines again where the list stands, the selected row kept: after a line changed.
+    void showRowsAgain();
     // The group caption after the order was saved under another name.
     void showFileName();
 
@@ -49,12 +51,15 @@ public:
     ResultColumns* columns() const { return columns_; }
     QAction* detailsAction() const;
     QAction* removeAction() const;
+    QAction* changeQuantityAction() const;
 
 signals:
     // Double click on a row, or "Pokaż szczegóły".
     void detailsRequested();
     // "Usuń z zamówienia".
     void removeRequested();
+    // "Zmień ilość".
+    void changeQuantityRequested();
 
 private:
     void showRows(int first);
@@ -63,6 +68,7 @@ private:
     QGroupBox* group_ = nullptr;
     ResultColumns* columns_ = nullptr;
     QLineEdit* selected_number_ = nullptr;
+    QAction* change_quantity_ = nullptr;
     LanguageTexts texts_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/selection/quantity_dialog.h"
 
+#include "core/order/order_quantity.h"
+#include "core/text/message_format.h"
 #include "ui/program.h"
 
 #include <QLabel>
@@ -23,10 +25,7 @@ QuantityDialog::QuantityDialog(Program& program, QWidget* parent)
     ok_ = new QPushButton(QStringLiteral("OK"));
     ok_->setObjectName(QStringLiteral("ok"));
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        program_.orderChanged = true;
-        accept();
-    });
+    connect(ok_, &QPushButton::clicked, this, &QuantityDialog::confirm);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -38,13 +37,34 @@ QuantityDialog::QuantityDialog(Program& program, QWidget* parent)
     texts_.add(902, [this](const QString& text) { label_->setText(text); });
 }
 
-QString QuantityDialog::askQuantity()
+QString QuantityDialog::askQuantity(const QString& preset)
 {
-    edit_->setText(QStringLiteral("1"));
+    edit_->setText(preset);
     edit_->selectAll();
     edit_->setFocus();
+    // Only OK closes the dialog; should anything else close it, the preset stands.
+    confirmed_ = preset;
     showModal();
-    return edit_->text();
+    return confirmed_;
+}
+
+void QuantityDialog::confirm()
+{
+    const QString typed = edit_->text();
+    const std::optional<int> quantity = ParseOrderQuantity(typed.toStdString());
+    if (!quantity) {
+        // The dialog stays open with the text as typed, so the user mends it rather than
+        // typing it again.
+        program_.prompter.showInfo(
+            QString::fromStdString(FormatMessage(program_.language.line(kBadOrderQuantityLine), {typed.toStdString()})),
+            QString::fromStdString(program_.MessageTitle));
+        edit_->setFocus();
+        edit_->selectAll();
+        return;
+    }
+    confirmed_ = QString::number(*quantity);
+    program_.orderChanged = true;
+    accept();
 }
 
 void QuantityDialog::applyLanguage(const LanguageTable& table)

@@ -3,6 +3,8 @@
 #include "ui/common/language_texts.h"
 #include "ui/common/program_dialog.h"
 
+#include <QString>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,9 +18,10 @@ class QuantityDialog final : public ProgramDialog, public Translatable {
 public:
     explicit QuantityDialog(Program& program, QWidget* parent = nullptr);
 
-    // Shows the dialog with "1" in the field and returns the text as typed (not checked).
-    // Confirming marks the order as changed.
-    QString askQuantity();
+    // Shows the dialog with `preset` in the field and returns the quantity confirmed, as
+    // digits: OK takes only a whole number 1 … 999; anything else gets its message and the
+    // dialog stays open with the text kept. Confirming marks the order as changed.
+    QString askQuantity(const QString& preset = QStringLiteral("1"));
 
     QLineEdit* quantityEdit() const { return edit_; }
     QPushButton* okButton() const { return ok_; }
@@ -30,6 +33,9 @@ public slots:
     void reject() override {}
 
 private:
+    void confirm();
+
+    QString confirmed_;
     QLabel* label_ = nullptr;
     QLineEdit* edit_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -203,6 +203,7 @@ void ResultColumns::showMenu(QListWidget* list, const QPoint& position)
     QMenu menu(this);
     menu.addAction(details_);
     menu.addAction(add_);
+    for (QAction* action : more_actions_) menu.addAction(action);
     menu.exec(list->viewport()->mapToGlobal(position));
 }
 

@@ -51,6 +51,8 @@ public:
     QListWidget* list(int column) const { return lists_.at(static_cast<std::size_t>(column)); }
     QAction* detailsAction() const { return details_; }
     QAction* addAction() const { return add_; }
+    // Adds an item to the end of the pop-up menu.
+    void addMenuAction(QAction* action) { more_actions_.push_back(action); }
 
 signals:
     void rowClicked(int row);
@@ -77,6 +79,7 @@ private:
     QScrollBar* scroll_bar_ = nullptr;
     QAction* details_ = nullptr;
     QAction* add_ = nullptr;
+    std::vector<QAction*> more_actions_;
     int row_height_ = 0;
 };
 

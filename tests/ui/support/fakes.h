@@ -89,8 +89,10 @@ public:
     CalendarDate today() override { return date; }
 };
 
-// Records every message it is asked to compose; `starts` = false plays a desktop without
-// a mail client.
+// Records every message it is asked to compose. `fails_with` plays a desktop whose mail client
+// cannot take the message (MailFailure::kNotStarted: none installed; else the exit code of
+// xdg-email); `failLater` plays one that reports the failure of a message it was given after
+// the fact.
 class FakeMailClient final : public MailClient {
 public:
     struct Message {
@@ -101,15 +103,26 @@ public:
     };
 
     std::vector<Message> messages;
-    bool starts = true;
+    std::optional<int> fails_with;
 
-    bool compose(const std::string& recipient, const std::string& subject, const std::string& body,
-                 const std::vector<std::filesystem::path>& attachments) override
+    void compose(const std::string& recipient, const std::string& subject, const std::string& body,
+                 const std::vector<std::filesystem::path>& attachments, FailureHandler failed) override
     {
-        if (!starts) return false;
+        if (fails_with) {
+            if (failed) failed(MailFailure{*fails_with});
+            return;
+        }
         messages.push_back({recipient, subject, body, attachments});
-        return true;
+        last_failed_ = std::move(failed);
     }
+
+    void failLater(int exit_code)
+    {
+        if (last_failed_) last_failed_(MailFailure{exit_code});
+    }
+
+private:
+    FailureHandler last_failed_;
 };
 
 // Records what it was asked to print; `prints` = false plays the user cancelling the print dialog.
