@@ -1,5 +1,6 @@
 #include "core/calculators/control_element.h"
 #include "core/errors.h"
+#include "core/input_range.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,46 @@ TEST(ControlElement, InputsWithoutASolutionAreNamed)
     ControlElementInput zero_pressure = RoundDuct();
     zero_pressure.pressure_pa = 0;
     EXPECT_THROW(ComputeControlElement(zero_pressure), DataError);
+}
+
+TEST(ControlElement, ValuesAboveAnyDuctOrFanAreRefusedNotAnswered)
+{
+    auto problem = [](auto change) {
+        ControlElementInput input = RoundDuct();
+        change(input);
+        return CheckControlElementInput(input);
+    };
+    // A 1E308 mm duct gave a damper at 90°.
+    EXPECT_EQ(problem([](ControlElementInput& i) { i.diameter_or_side_a_mm = 1e308; }),
+              ControlElementProblem::DiameterTooLarge);
+    EXPECT_EQ(problem([](ControlElementInput& i) { i.diameter_or_side_a_mm = kMaxControlDuctSizeMm; }),
+              ControlElementProblem::None);
+    EXPECT_EQ(problem([](ControlElementInput& i) { i.pressure_pa = 10001; }), ControlElementProblem::PressureTooHigh);
+    EXPECT_EQ(problem([](ControlElementInput& i) { i.flow_m3h = 2e6; }), ControlElementProblem::FlowTooHigh);
+    EXPECT_EQ(problem([](ControlElementInput& i) {
+                  i.section = DuctSection::Rectangular;
+                  i.side_b_mm = 200;
+                  i.diameter_or_side_a_mm = 9000;
+              }),
+              ControlElementProblem::SideATooLarge);
+    EXPECT_EQ(problem([](ControlElementInput& i) {
+                  i.section = DuctSection::Rectangular;
+                  i.side_b_mm = 1e20;
+              }),
+              ControlElementProblem::SideBTooLarge);
+
+    const UserMessage message =
+        ControlElementRangeMessage(ControlElementProblem::DiameterTooLarge, "1E308", NumberFormat::comma());
+    EXPECT_EQ(message.line, message_line::kAboveLowUpToHigh);
+    EXPECT_EQ(message.values, (std::vector<std::string>{"Φ", "1E308 mm", "0 mm", "8000 mm"}));
+    ControlElementInput huge = RoundDuct();
+    huge.diameter_or_side_a_mm = 1e308;
+    try {
+        ComputeControlElement(huge);
+        ADD_FAILURE() << "a 1E308 mm duct was computed";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().line, message_line::kAboveLowUpToHigh);
+    }
 }
 
 TEST(ControlElement, ThrottlingPrefillsOneDecimalInCubicMetresPerHour)

@@ -186,12 +186,16 @@ TEST(RunExport, WritesAHeaderAndThirteenColumnsPerRow)
     row.TotalLoss = "24,69";
     const std::vector<FittingRow> rows{row};
 
-    const std::vector<std::string> lines = RunExportLines(rows);
+    const std::vector<std::string> lines = RunExportLines(rows, NumberFormat::comma());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "LP Nazwa_kształtki Przepływ_V[m3/h] Prędkość_w[m/s] Długość_L[m] Wymiar_A[mm] Wymiar_B[mm] "
                         "Średnica_fi1[mm] Średnica_fi2[mm] Ksi_kształtki_[-] Strata_liniowa_ciśnienia_dpl[Pa] "
                         "Strata_miejscowa_ciśnienia_dpm[Pa] Strata_całkowita_ciśnienia_dpc[Pa]");
-    EXPECT_EQ(lines[1], "0 TRÓJNIK_OKRĄGŁY 400 8,842 500 0 0 200 125 0,5 1,23 23,46 24,69");
+    // The length column is in metres, as its heading says; the rows hold millimetres.
+    EXPECT_EQ(lines[1], "0 TRÓJNIK_OKRĄGŁY 400 8,842 0,5 0 0 200 125 0,5 1,23 23,46 24,69");
+    row.Length = "2000";
+    EXPECT_TRUE(RunExportLines(std::vector<FittingRow>{row}, NumberFormat::point())[1].starts_with("0 TRÓJNIK_OKRĄGŁY 400 8,842 2 0 "));
+    row.Length = "500";
 
     TempFolder folder;
     const auto first = folder / std::string(kRunExportFileName);

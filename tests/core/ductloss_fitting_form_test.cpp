@@ -267,7 +267,7 @@ TEST(FittingForm, EditingLoadsTheStoredTexts)
     FittingForm form = FormFor(1);
     form.chooseKind(13, "TRÓJNIK_PROSTOKĄTNY");
     form.loadRow(row);
-    EXPECT_EQ(form.text(FittingText::Flow), "300");
+    EXPECT_EQ(form.text(FittingText::Flow), "1000"); // the tee's own flow, not the branch's it stores
     EXPECT_EQ(form.text(FittingText::BranchFlow), "300");
     EXPECT_EQ(form.text(FittingText::W1), row.W1); // the stored 3 decimals, not the shown 2
     EXPECT_EQ(form.text(FittingText::W2), row.W2);

@@ -1,6 +1,7 @@
 #include "core/ductloss/fitting_kind.h"
 #include "core/ductloss/fitting_loss.h"
 #include "core/errors.h"
+#include "core/input_range.h"
 #include "core/text/rounding.h"
 
 #include <gtest/gtest.h>
@@ -232,6 +233,21 @@ TEST(FittingLoss, RefusesInputsTheFormulasCannotTake)
     FittingInput rough = RoundDuct(100, 100);
     rough.roughness_m = 0.5;
     EXPECT_THROW(FittingLoss(rough, kAir), DataError);
+
+    // Each refusal carries a message in the user's units, not the formulas' metres.
+    try {
+        FittingLoss(RoundDuct(100, 100, -100), kAir);
+        ADD_FAILURE() << "a negative length was taken";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().line, message_line::kNotNegative);
+        EXPECT_EQ(error.userMessage().values, (std::vector<std::string>{"L", "-100 mm"}));
+    }
+    try {
+        FrictionFactor(INFINITY, 0.00015, 0.2);
+        ADD_FAILURE() << "an infinite Reynolds number was taken";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().line, kNoFrictionFactorLine);
+    }
 
     // A size the kind does not use may be zero.
     FittingInput duct = RoundDuct(100, 100);

@@ -126,15 +126,71 @@ private slots:
         c.fill("100", "500", "200");
         c.density.clear(); // the settings give no air
         c.window.compute();
-        QVERIFY(c.prompter.lastText().contains("density"));
+        QCOMPARE(c.prompter.lastText(), QString("Gęstość powietrza jest nieznana: sprawdź parametry powietrza w ustawieniach."));
         c.density = "1,2"; // the shown text passes the decimal rule
         c.window.compute();
         QCOMPARE(c.shown("orificeDiameter"), QString("125"));
 
         c.fill("abc", "500", "200");
         c.window.compute();
-        QVERIFY(c.prompter.lastText().contains("abc"));
+        QCOMPARE(c.prompter.lastText(), QString("„abc” nie jest poprawną liczbą."));
         QCOMPARE(c.shown("orificeDiameter"), QString("125")); // the previous result stays
+        c.fill("100", "5OO", "200"); // letters O for zeros, named as typed
+        c.window.compute();
+        QCOMPARE(c.prompter.lastText(), QString("„5OO” nie jest poprawną liczbą."));
+    }
+
+    void sizesPressuresAndFlowsBeyondAnyDuctAreRefused()
+    {
+        Calculator c;
+        c.window.chooseElement(ControlElementType::Damper);
+        c.fill("100", "500", "200");
+        c.window.compute();
+        QCOMPARE(c.shown("damperAngle"), QString("38"));
+        const struct {
+            const char* pressure;
+            const char* flow;
+            const char* size;
+            const char* message;
+        } cases[] = {
+            {"100", "500", "1E308", "Φ = 1E308 mm: podaj wartość większą od 0 mm i nie większą niż 8000 mm."},
+            {"100", "500", "8000,5", "Φ = 8000,5 mm: podaj wartość większą od 0 mm i nie większą niż 8000 mm."},
+            {"20000", "500", "200", "dp = 20000 Pa: podaj wartość większą od 0 Pa i nie większą niż 10000 Pa."},
+            {"100", "1e7", "200", "V = 1e7 m3/h: podaj wartość większą od 0 m3/h i nie większą niż 1000000 m3/h."},
+        };
+        for (const auto& one : cases) {
+            c.fill(one.pressure, one.flow, one.size);
+            c.window.compute();
+            QCOMPARE(c.prompter.lastText(), QString::fromUtf8(one.message));
+            QCOMPARE(c.prompter.messages.back().title, QString("Kalvitera info"));
+            QCOMPARE(c.shown("damperAngle"), QString("38")); // no answer for it; the last one stays
+        }
+        c.window.chooseSection(DuctSection::Rectangular);
+        c.fill("100", "500", "400", "9000");
+        c.window.compute();
+        QCOMPARE(c.prompter.lastText(), QString("B = 9000 mm: podaj wartość większą od 0 mm i nie większą niż 8000 mm."));
+        QCOMPARE(c.shown("damperAngle"), QString());
+        c.fill("100", "500", "8000", "8000");
+        c.window.compute();
+        QVERIFY(!c.shown("damperAngle").isEmpty());
+    }
+
+    void commaAndPointReadAlike()
+    {
+        QStringList results;
+        for (const char locale : {'.', ','}) {
+            for (const QString& typed : {QString("100.5"), QString("100,5")}) {
+                Calculator c;
+                c.program.numbers = NumberFormat{locale};
+                c.density = locale == '.' ? "1.2" : "1,2";
+                c.fill(typed, QString(typed).replace("100", "500"), QString(typed).replace("100", "200"));
+                c.window.compute();
+                QVERIFY(c.prompter.messages.empty());
+                results << c.shown("orificeDiameter");
+            }
+        }
+        QCOMPARE(results, QStringList(4, results.front()));
+        QVERIFY(!results.front().isEmpty());
     }
 
     void throttlingPrefillsAndEveryOpeningStartsWithTheOrifice()

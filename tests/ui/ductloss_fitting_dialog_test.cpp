@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(Field(dialog, "additionalCoefficient"), QString("0"));
     }
 
-    void okRefusesMissingTextsAndClosesAnyway()
+    void okRefusesMissingTextsAndStaysOpen()
     {
         DuctlossFixture f;
         FittingDialog& dialog = f.fitting;
@@ -139,7 +139,8 @@ private slots:
         dialog.show();
         dialog.confirm();
         QCOMPARE(f.prompter.lastText(), QString("Podaj długość kształtki (L)."));
-        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Field(dialog, "flow"), QString("100"));
         QCOMPARE(f.calculator.run().count(), 0);
 
         f.type({{"length", "1000"}, {"flow", "0"}});
@@ -151,14 +152,116 @@ private slots:
         QCOMPARE(f.prompter.lastText(), QString("Podaj chropowatość przewodu k."));
         f.type({{"roughness", "0,15"}, {"d1", "0"}});
         dialog.confirm();
-        QVERIFY(f.prompter.lastText().contains("D1"));
+        QCOMPARE(f.prompter.lastText(), QString("Φ1 = 0 mm: podaj wartość większą od 0 mm i nie większą niż 8000 mm."));
         f.type({{"d1", "x"}});
         dialog.confirm();
-        QVERIFY(f.prompter.lastText().contains("x"));
+        QCOMPARE(f.prompter.lastText(), QString("„x” nie jest poprawną liczbą."));
         QCOMPARE(f.calculator.run().count(), 0);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Field(dialog, "length"), QString("1000"));
+        QCOMPARE(Field(dialog, "roughness"), QString("0,15"));
         f.type({{"d1", "100"}});
         dialog.confirm();
         QCOMPARE(f.calculator.run().count(), 1);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void aBadValueIsNamedInTheUsersLanguageAndEveryEntryStays()
+    {
+        DuctlossFixture f;
+        FittingDialog& dialog = f.fitting;
+        dialog.prepareToAdd(4, "TRÓJNIK_OKRĄGŁY");
+        dialog.show();
+        f.type({{"d1", "250"}, {"d2", "150"}, {"flow", "abc"}, {"branchFlow", "400"}, {"additionalLoss", "3"}});
+        dialog.confirm();
+        QCOMPARE(f.prompter.lastText(), QString("„abc” nie jest poprawną liczbą."));
+        QVERIFY(dialog.isVisible());
+        for (const auto& [name, text] : {std::pair{"d1", "250"}, {"d2", "150"}, {"flow", "abc"}, {"branchFlow", "400"},
+                                         {"additionalLoss", "3"}}) {
+            QCOMPARE(Field(dialog, name), QString(text));
+        }
+
+        f.type({{"flow", "1200"}, {"angle", "90160"}});
+        dialog.confirm();
+        QCOMPARE(f.prompter.lastText(), QString("α = 90160°: podaj wartość większą od 0° i nie większą niż 90°."));
+        f.type({{"angle", "90"}, {"length", "-100"}});
+        dialog.confirm();
+        QCOMPARE(f.prompter.lastText(), QString("L = -100 mm: podaj wartość od 0 mm do 100000 mm."));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(f.calculator.run().count(), 0);
+
+        f.program.language.load(f.folder / "languages/english.lng", CodePage::Cp1250);
+        f.program.settings.language = 2;
+        dialog.confirm();
+        QCOMPARE(f.prompter.lastText(), QString("L = -100 mm: enter a value from 0 mm to 100000 mm."));
+
+        f.type({{"length", "500"}});
+        dialog.confirm();
+        QCOMPARE(f.calculator.run().count(), 1);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void enterCommitsAfterAnEarlierDialogAndEscCancels()
+    {
+        DuctlossFixture f;
+        FittingDialog& dialog = f.fitting;
+        auto* cancel = Child<QPushButton>(dialog, "cancel");
+        dialog.prepareToAdd(1, "PROSTKA_OKRĄGŁA");
+        dialog.show();
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+
+        // The second dialog opens with the focus where the first one left it.
+        dialog.prepareToAdd(1, "PROSTKA_OKRĄGŁA");
+        dialog.show();
+        f.type({{"flow", "100"}});
+        QTest::keyClick(cancel, Qt::Key_Return);
+        QCOMPARE(f.calculator.run().count(), 1);
+        QVERIFY(!dialog.isVisible());
+
+        dialog.prepareToAdd(1, "PROSTKA_OKRĄGŁA");
+        dialog.show();
+        QTest::keyClick(Child<QLineEdit>(dialog, "flow"), Qt::Key_Enter);
+        QCOMPARE(f.calculator.run().count(), 2);
+        dialog.prepareToAdd(1, "PROSTKA_OKRĄGŁA");
+        dialog.show();
+        QTest::keyClick(Child<QComboBox>(dialog, "d1")->lineEdit(), Qt::Key_Return);
+        QCOMPARE(f.calculator.run().count(), 3);
+
+        // Enter on a bad value: the message, and the dialog stays.
+        dialog.prepareToAdd(1, "PROSTKA_OKRĄGŁA");
+        dialog.show();
+        f.type({{"flow", "abc"}});
+        QTest::keyClick(Child<QLineEdit>(dialog, "flow"), Qt::Key_Return);
+        QTest::keyClick(Child<QLineEdit>(dialog, "flow"), Qt::Key_Return);
+        QCOMPARE(f.prompter.messages.size(), std::size_t{2});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(f.calculator.run().count(), 3);
+
+        QTest::keyClick(Child<QLineEdit>(dialog, "flow"), Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(f.calculator.run().count(), 3);
+    }
+
+    void commaAndPointReadAlikeInEveryField()
+    {
+        std::vector<QString> totals;
+        for (const char locale : {'.', ','}) {
+            for (const char typed : {'.', ','}) {
+                DuctlossFixture f(NumberFormat{locale});
+                auto number = [typed](const char* text) { return QString(text).replace(QLatin1Char('.'), QLatin1Char(typed)); };
+                f.fitting.prepareToAdd(17, "REDUKCJA_PROSTOKĄTNA");
+                emit Child<QComboBox>(f.fitting, "material")->activated(2);
+                f.type({{"length", number("300.5")}, {"a", number("200.5")}, {"b", number("100.5")}, {"c", number("250.5")},
+                        {"d", number("125.5")}, {"flow", number("1000.5")}, {"additionalLoss", number("2.5")},
+                        {"roughness", number("0.2")}});
+                f.fitting.confirm();
+                QVERIFY2(f.prompter.messages.empty(), qPrintable(f.prompter.lastText()));
+                QString total = QString::fromStdString(f.calculator.run().row(0).TotalLoss);
+                totals.push_back(total.replace(QLatin1Char(','), QLatin1Char('.')));
+            }
+        }
+        for (const QString& total : totals) QCOMPARE(total, totals.front());
     }
 
     void aTeeHandsItsBranchFlowOn()

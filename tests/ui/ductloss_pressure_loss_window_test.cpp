@@ -1,5 +1,6 @@
 #include "ui/ductloss/pressure_loss_window.h"
 
+#include "core/ductloss/fitting_kind.h"
 #include "core/ductloss/fitting_row.h"
 #include "core/shell/file_io.h"
 #include "support/ductloss_fixture.h"
@@ -20,7 +21,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
 
 using namespace kalvintera;
@@ -137,6 +140,41 @@ private slots:
         QCOMPARE(window.run().count(), 4);
     }
 
+    void editingAndSavingUnchangedKeepsEveryRow()
+    {
+        for (const char separator : {'.', ','}) {
+            DuctlossFixture f(NumberFormat{separator});
+            f.add(4, {{"d1", "250"}, {"d2", "150"}, {"flow", "1200"}, {"branchFlow", "400"}});
+            for (int kind = 1; kind <= kFittingKindCount; ++kind) {
+                DuctlossFixture::Texts texts{{"flow", "1200"}, {"additionalLoss", "3"}};
+                if (IsTeeKind(kind)) texts.push_back({"branchFlow", "500"});
+                f.add(kind, texts);
+            }
+            Window& window = f.calculator;
+            QCOMPARE(window.run().count(), 19);
+            const std::vector<FittingRow> before(window.run().rows().begin(), window.run().rows().end());
+            const QString total = window.totalText();
+            for (int index = 0; index < window.run().count(); ++index) {
+                window.scrollBar()->setValue(index);
+                window.selectShownRow(0);
+                QString shown_flow;
+                CloseNextModal([&](QWidget* dialog) {
+                    shown_flow = Child<QLineEdit>(*dialog, "flow")->text();
+                    QTest::keyClick(Child<QLineEdit>(*dialog, "flow"), Qt::Key_Return);
+                });
+                window.action("editFitting")->trigger();
+                QVERIFY(f.prompter.messages.empty());
+                QCOMPARE(shown_flow, QString("1200")); // a tee opens with its own flow, not its branch's
+                std::array<std::uint8_t, kFittingRowSize> old_bytes{};
+                std::array<std::uint8_t, kFittingRowSize> new_bytes{};
+                EncodeFittingRow(before[static_cast<std::size_t>(index)], old_bytes.data());
+                EncodeFittingRow(window.run().row(index), new_bytes.data());
+                QVERIFY2(old_bytes == new_bytes, qPrintable(QString("row %1").arg(index)));
+            }
+            QCOMPARE(window.totalText(), total);
+        }
+    }
+
     void savesOpensAndStartsAnew()
     {
         DuctlossFixture f;
@@ -172,12 +210,24 @@ private slots:
         f.prompter.file_names = {QString::fromStdString(damaged.string())};
         window.openRun();
         QVERIFY(f.prompter.lastText().contains("damaged.moh"));
+        QVERIFY(f.prompter.lastText().startsWith("Plik "));
         QCOMPARE(window.run().count(), 4);
         const auto overfull = f.write("overfull.moh", std::string(102 * kFittingRowSize, '\0'));
         f.prompter.file_names = {QString::fromStdString(overfull.string())};
         window.openRun();
-        QVERIFY(f.prompter.lastText().contains("101"));
+        QCOMPARE(f.prompter.lastText(), QString("Plik obliczeń zawiera 102 kształtek, a obliczenia mieszczą najwyżej 101."));
         QCOMPARE(window.run().count(), 4);
+
+        // A row naming no kind cannot be edited, and says so in the user's language.
+        FittingRow odd = window.run().row(0);
+        odd.Kind = "77";
+        std::string record(kFittingRowSize, '\0');
+        EncodeFittingRow(odd, reinterpret_cast<std::uint8_t*>(record.data()));
+        f.prompter.file_names = {QString::fromStdString(f.write("odd.moh", record).string())};
+        window.openRun();
+        window.selectShownRow(0);
+        window.editSelectedFitting();
+        QCOMPARE(f.prompter.lastText(), QString("Tej kształtki nie można edytować: nieznany rodzaj kształtki „77”."));
     }
 
     void readsAFileWrittenUnderTheOtherSeparator()
@@ -209,6 +259,11 @@ private slots:
         QCOMPARE(lines.size(), std::size_t{5});
         QVERIFY(lines[0].starts_with("LP Nazwa_k"));
         QVERIFY(lines[3].starts_with("2 TR\xD3JNIK_OKR\xA5G\xA3Y 400 "));
+        // The heading says metres: the 2000 mm duct is 2 m, the 500 mm tee 0.5 m.
+        QCOMPARE(QString::fromStdString(lines[1]).split(' ').value(4), QString("2"));
+        QCOMPARE(QString::fromStdString(lines[3]).split(' ').value(4), QString("0.5"));
+        // The user is told where the file is.
+        QCOMPARE(f.prompter.lastText(), "Zapisano plik " + QDir::toNativeSeparators(QString::fromStdString(text.string())));
         // Exporting twice gives the same file.
         const std::string first = ReadWholeFile(text);
         window.exportRun();
@@ -221,10 +276,13 @@ private slots:
         QVERIFY(table.starts_with("\xEF\xBB\xBFLP;Nazwa_kształtki;"));
         QVERIFY(table.find("\r\n3;KRATKA_NAWIEWNA/WYWIEWNA_OKRĄGŁA;400;") != std::string::npos);
 
+        QVERIFY(f.prompter.lastText().endsWith("obliczenia_dp.csv"));
+
         f.platform.desktop.succeeds = false;
         window.exportRun();
-        QVERIFY(f.prompter.lastText().startsWith("Nie udało się otworzyć pliku:"));
-        QVERIFY(f.prompter.lastText().contains("obliczenia_dp.txt"));
+        QVERIFY(f.prompter.lastText().startsWith("Zapisano plik "));
+        QVERIFY(f.prompter.lastText().contains("\nNie udało się otworzyć pliku:"));
+        QVERIFY(f.prompter.lastText().endsWith("obliczenia_dp.txt"));
     }
 
     void scrollsThroughSevenRowsAtATime()

@@ -116,9 +116,10 @@ QString Text(const fs::path& file) { return QString::fromStdString(file.string()
 // Runs `save` under each fault aimed at `file`, each time over an old file, and checks
 // what every failed save owes the user: one message naming the file, the old file as it
 // was, nothing left in its folder. `kept` checks the window's own state after each.
-// Finally, with the fault gone, `save` must write the file.
+// Finally, with the fault gone, `save` must write the file, with `messages_on_success`
+// messages (an export says where it went) naming it.
 void SaveUnderEachFault(Running& run, const fs::path& file, const std::function<void()>& save,
-                        const std::function<void()>& kept)
+                        const std::function<void()>& kept, std::size_t messages_on_success = 0)
 {
     fs::create_directories(file.parent_path());
     for (const WriteFault fault : kWriteFaults) {
@@ -146,7 +147,8 @@ void SaveUnderEachFault(Running& run, const fs::path& file, const std::function<
     const std::size_t messages = run.prompter.messages.size();
     save();
     QVERIFY2(fs::is_regular_file(file) && fs::file_size(file) > 0, "nothing saved once the fault was gone");
-    QCOMPARE(run.prompter.messages.size(), messages);
+    QCOMPARE(run.prompter.messages.size(), messages + messages_on_success);
+    if (messages_on_success != 0) QVERIFY(run.prompter.lastText().contains(Text(file)));
 }
 
 } // namespace
@@ -257,7 +259,8 @@ private slots:
                 [&] {
                     QVERIFY(run.platform.desktop.opened_documents.empty());
                     QCOMPARE(run.windows.pressureLoss->run().count(), 1);
-                });
+                },
+                1);
             QCOMPARE(run.platform.desktop.opened_documents.back(), file);
             run.platform.desktop.opened_documents.clear();
         }

@@ -1,6 +1,7 @@
 #include "core/calculators/control_element.h"
 
 #include "core/errors.h"
+#include "core/input_range.h"
 #include "core/text/rounding.h"
 
 #include <algorithm>
@@ -58,26 +59,93 @@ const char* ProblemText(ControlElementProblem problem)
     case ControlElementProblem::SideA: return "Side A of the duct must be greater than 0";
     case ControlElementProblem::SideB: return "Side B of the duct must be greater than 0";
     case ControlElementProblem::Density: return "The air density of the settings must be greater than 0";
+    case ControlElementProblem::PressureTooHigh: return "The pressure to throttle is above its largest value";
+    case ControlElementProblem::FlowTooHigh: return "The flow is above its largest value";
+    case ControlElementProblem::DiameterTooLarge: return "The duct diameter is above its largest value";
+    case ControlElementProblem::SideATooLarge: return "Side A of the duct is above its largest value";
+    case ControlElementProblem::SideBTooLarge: return "Side B of the duct is above its largest value";
     case ControlElementProblem::None: break;
     }
     return "";
 }
 
+struct RangeOf {
+    ControlElementProblem problem;
+    const char* symbol;
+    const char* unit;
+    double largest;
+};
+
+constexpr RangeOf kRanges[] = {
+    {ControlElementProblem::PressureTooHigh, "dp", "Pa", kMaxThrottledPressurePa},
+    {ControlElementProblem::FlowTooHigh, "V", "m3/h", kMaxControlFlowM3h},
+    {ControlElementProblem::DiameterTooLarge, "Φ", "mm", kMaxControlDuctSizeMm},
+    {ControlElementProblem::SideATooLarge, "A", "mm", kMaxControlDuctSizeMm},
+    {ControlElementProblem::SideBTooLarge, "B", "mm", kMaxControlDuctSizeMm},
+};
+
 } // namespace
 
 ControlElementProblem CheckControlElementInput(const ControlElementInput& input)
 {
+    // A 1E308 mm duct or a pressure of a thousand atmospheres would give an answer that
+    // looks like one (a damper at 90°); no fan, duct or damper is that large.
     if (!Positive(input.pressure_pa)) return ControlElementProblem::Pressure;
+    if (input.pressure_pa > kMaxThrottledPressurePa) return ControlElementProblem::PressureTooHigh;
     if (!Positive(input.flow_m3h)) return ControlElementProblem::Flow;
+    if (input.flow_m3h > kMaxControlFlowM3h) return ControlElementProblem::FlowTooHigh;
     if (input.section == DuctSection::Round) {
         if (!Positive(input.diameter_or_side_a_mm)) return ControlElementProblem::Diameter;
+        if (input.diameter_or_side_a_mm > kMaxControlDuctSizeMm) return ControlElementProblem::DiameterTooLarge;
     } else {
         if (!Positive(input.diameter_or_side_a_mm)) return ControlElementProblem::SideA;
+        if (input.diameter_or_side_a_mm > kMaxControlDuctSizeMm) return ControlElementProblem::SideATooLarge;
         if (!Positive(input.side_b_mm)) return ControlElementProblem::SideB;
+        if (input.side_b_mm > kMaxControlDuctSizeMm) return ControlElementProblem::SideBTooLarge;
     }
     if (!Positive(input.density_kgm3)) return ControlElementProblem::Density;
     return ControlElementProblem::None;
 }
+
+UserMessage ControlElementRangeMessage(ControlElementProblem problem, const std::string& typed, NumberFormat numbers)
+{
+    for (const RangeOf& range : kRanges) {
+        if (range.problem != problem) continue;
+        return {message_line::kAboveLowUpToHigh,
+                {range.symbol, WithUnit(typed, range.unit), WithUnit(FormatShortest(0, numbers), range.unit),
+                 WithUnit(FormatShortest(range.largest, numbers), range.unit)}};
+    }
+    return {};
+}
+
+namespace {
+
+// The calculator's own lines for missing or non-positive inputs, the range line for the others.
+UserMessage ProblemMessage(ControlElementProblem problem, const ControlElementInput& input)
+{
+    const NumberFormat numbers = NumberFormat::point();
+    switch (problem) {
+    case ControlElementProblem::Pressure: return {501, {}};
+    case ControlElementProblem::Flow: return {502, {}};
+    case ControlElementProblem::Diameter: return {506, {}};
+    case ControlElementProblem::SideA: return {507, {}};
+    case ControlElementProblem::SideB: return {508, {}};
+    case ControlElementProblem::Density: return {kNoDensityLine, {}};
+    case ControlElementProblem::PressureTooHigh:
+        return ControlElementRangeMessage(problem, FormatShortest(input.pressure_pa, numbers), numbers);
+    case ControlElementProblem::FlowTooHigh:
+        return ControlElementRangeMessage(problem, FormatShortest(input.flow_m3h, numbers), numbers);
+    case ControlElementProblem::DiameterTooLarge:
+    case ControlElementProblem::SideATooLarge:
+        return ControlElementRangeMessage(problem, FormatShortest(input.diameter_or_side_a_mm, numbers), numbers);
+    case ControlElementProblem::SideBTooLarge:
+        return ControlElementRangeMessage(problem, FormatShortest(input.side_b_mm, numbers), numbers);
+    case ControlElementProblem::None: break;
+    }
+    return {};
+}
+
+} // namespace
 
 double FreeAreaRatio(double loss_coefficient)
 {
@@ -91,7 +159,7 @@ double FreeAreaRatio(double loss_coefficient)
 ControlElementResult ComputeControlElement(const ControlElementInput& input)
 {
     const ControlElementProblem problem = CheckControlElementInput(input);
-    if (problem != ControlElementProblem::None) throw DataError(ProblemText(problem));
+    if (problem != ControlElementProblem::None) throw DataError(ProblemText(problem), ProblemMessage(problem, input));
 
     const double pi = std::numbers::pi;
     const double flow_m3s = input.flow_m3h / 3600;

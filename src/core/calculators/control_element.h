@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors.h"
 #include "core/text/number_format.h"
 
 #include <string>
@@ -18,11 +19,39 @@ struct ControlElementInput {
     double density_kgm3 = 0;           // air density of the settings
 };
 
+// Language line of the message when the settings give no air density.
+inline constexpr int kNoDensityLine = 1159;
+
+// The largest values the calculator takes: more than any fan throttles, more air than any
+// ventilation duct carries, the largest duct size of the fitting dialog's lists.
+inline constexpr double kMaxThrottledPressurePa = 10000;
+inline constexpr double kMaxControlFlowM3h = 1000000;
+inline constexpr double kMaxControlDuctSizeMm = 8000;
+
 // The first input that leaves the element without a solution: a pressure, flow or size of
-// zero or less (the free area search would run past a fully open element), or no air.
-enum class ControlElementProblem { None, Pressure, Flow, Diameter, SideA, SideB, Density };
+// zero or less (the free area search would run past a fully open element), one above its
+// largest value, or no air.
+enum class ControlElementProblem {
+    None,
+    Pressure,
+    Flow,
+    Diameter,
+    SideA,
+    SideB,
+    Density,
+    PressureTooHigh,
+    FlowTooHigh,
+    DiameterTooLarge,
+    SideATooLarge,
+    SideBTooLarge,
+};
 
 ControlElementProblem CheckControlElementInput(const ControlElementInput& input);
+
+// The message for a value above its largest one, naming it as typed: language line 1150
+// with the value's symbol, the typed text and unit, and the range. Line 0 for the other
+// problems, which have their own lines.
+UserMessage ControlElementRangeMessage(ControlElementProblem problem, const std::string& typed, NumberFormat numbers);
 
 struct ControlElementResult {
     double velocity_ms = 0;            // mean velocity in the duct

@@ -81,13 +81,16 @@ DuctRun DuctRun::fromRows(std::vector<FittingRow> rows, NumberFormat numbers)
 {
     if (rows.size() > static_cast<std::size_t>(kDuctRunCapacity)) {
         throw DataError("The calculation holds " + std::to_string(rows.size()) + " fittings; a duct run holds at most "
-                        + std::to_string(kDuctRunCapacity) + ".");
+                            + std::to_string(kDuctRunCapacity) + ".",
+                        {kTooManyFittingsLine, {std::to_string(rows.size())}});
     }
     DuctRun run;
     double total = 0;
     for (const FittingRow& row : rows) total += ReadTotal(row.TotalLoss, numbers);
     // A total that is no number could never be edited back into one.
-    if (!std::isfinite(total)) throw DataError("The losses of the calculation do not add up to a number.");
+    if (!std::isfinite(total)) {
+        throw DataError("The losses of the calculation do not add up to a number.", {kLossesNoNumberLine, {}});
+    }
     run.rows_ = std::move(rows);
     Renumber(run.rows_, 0);
     run.showTotal(total, numbers);
@@ -115,7 +118,8 @@ std::vector<FittingRow> ReadRunFile(const std::filesystem::path& file)
     const std::size_t records = bytes.size() / kFittingRowSize;
     if (records > static_cast<std::size_t>(kDuctRunCapacity)) {
         throw DataError("The calculation file " + PathText(file) + " holds " + std::to_string(records)
-                        + " fittings; a duct run holds at most " + std::to_string(kDuctRunCapacity) + ".");
+                            + " fittings; a duct run holds at most " + std::to_string(kDuctRunCapacity) + ".",
+                        {kTooManyFittingsLine, {std::to_string(records)}});
     }
     std::vector<FittingRow> rows;
     rows.reserve(records);

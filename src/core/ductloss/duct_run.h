@@ -13,6 +13,10 @@ namespace kalvintera {
 // Rows 0 … 100.
 constexpr int kDuctRunCapacity = 101;
 
+// Language lines of the messages about a calculation file's rows.
+inline constexpr int kTooManyFittingsLine = 1157; // %1: how many the file holds
+inline constexpr int kLossesNoNumberLine = 1158;
+
 // The fittings of the pressure-loss calculator in order, with the run's total loss. The
 // total is kept as the calculator shows it (rounded to 2 decimals) and is carried from
 // one change to the next the way the calculator's total field carries it: each add,

@@ -2,6 +2,8 @@
 
 #include "core/ductloss/fitting_kind.h"
 #include "core/errors.h"
+#include "core/input_range.h"
+#include "core/message_lines.h"
 #include "core/text/rounding.h"
 
 #include <cmath>
@@ -49,6 +51,19 @@ bool IsVelocityInput(FittingText field)
     }
 }
 
+// The angles each kind's tables or formulas cover; none for kinds without an angle.
+std::optional<InputRange> AngleRange(int kind, int round_elbow_type, int rect_elbow_type)
+{
+    constexpr InputRange kUpToRightAngle{0, 90, false};
+    constexpr InputRange kBend{0, 180, false};
+    if (IsTeeKind(kind)) return kUpToRightAngle;
+    // The mitre elbow ("KOLANO") tables end at 90°, the bend factors at 180°.
+    if (kind == 2) return round_elbow_type == 1 ? kUpToRightAngle : kBend;
+    if (kind == 11) return rect_elbow_type == 1 ? kUpToRightAngle : kBend;
+    if (IsReducerKind(kind)) return InputRange{0, 180, true};
+    return std::nullopt;
+}
+
 int Clamped(int index, std::size_t size)
 {
     return index >= 0 && static_cast<std::size_t>(index) < size ? index : 0;
@@ -92,7 +107,12 @@ std::optional<double> FittingForm::tryNumber(FittingText field) const
 
 double FittingForm::number(FittingText field) const
 {
-    return ParseNumber(NormalizeDecimal(text(field), numbers_), numbers_);
+    try {
+        return ParseNumber(NormalizeDecimal(text(field), numbers_), numbers_);
+    } catch (const ConversionError& error) {
+        // The message shows the text as typed, not as its separator was normalised.
+        throw ConversionError(error.what(), {message_line::kNotANumber, {text(field)}});
+    }
 }
 
 void FittingForm::chooseKind(int kind, std::string name)
@@ -117,12 +137,20 @@ void FittingForm::chooseKind(int kind, std::string name)
         tee_path_ = 0;
         tee_flow_ = 0;
     }
+    // A reducer uses the angle it does not show; one left from an earlier fitting that the
+    // reducer table cannot take would refuse a value the user cannot see.
+    if (IsReducerKind(kind_)) {
+        const auto angle = tryNumber(FittingText::Angle);
+        if (!angle || !AngleRange(kind_, 0, 0)->holds(*angle)) at(FittingText::Angle) = "90";
+    }
     applyDefaultRadius();
     refreshVelocities(true);
 }
 
 void FittingForm::loadRow(const FittingRow& row)
 {
+    at(FittingText::Name) = row.Name;
+    at(FittingText::TypeCode) = row.TypeCode;
     at(FittingText::Length) = row.Length;
     at(FittingText::A) = row.SideA;
     at(FittingText::D1) = row.DiameterD1;
@@ -131,8 +159,8 @@ void FittingForm::loadRow(const FittingRow& row)
     at(FittingText::C) = row.SideC;
     at(FittingText::D) = row.SideD;
     at(FittingText::Angle) = row.Angle;
-    at(FittingText::Flow) = row.Flow;
     at(FittingText::BranchFlow) = row.BranchFlow;
+    at(FittingText::Flow) = IsTeeKind(kind_) ? teeMainFlow(row) : row.Flow;
     at(FittingText::Radius) = row.Radius;
     at(FittingText::Offset) = row.Offset;
     at(FittingText::AdditionalLoss) = row.AdditionalLoss;
@@ -152,6 +180,33 @@ void FittingForm::loadRow(const FittingRow& row)
     refreshVelocities(false);
     at(FittingText::W1) = row.W1;
     at(FittingText::W2) = row.W2;
+}
+
+// A tee's row holds its branch flow as its flow. The main flow it was computed with is
+// kept beside the row while the program runs; a row read from a file has only its inlet
+// velocity, so the main flow is found again as the roundest flow that gives that velocity.
+std::string FittingForm::teeMainFlow(const FittingRow& row) const
+{
+    if (!row.MainFlow.empty()) return row.MainFlow;
+    std::optional<double> stored_w1;
+    try {
+        stored_w1 = ParseNumber(NormalizeDecimal(row.W1, numbers_), numbers_);
+    } catch (const ConversionError&) {
+    }
+    std::optional<FittingInput> input = liveInput();
+    if (!stored_w1 || !(*stored_w1 > 0) || !input) return row.Flow;
+    input->flow_m3h = 1;
+    const double w1_per_flow = FittingVelocities(*input).w1_ms;
+    if (!(w1_per_flow > 0) || !std::isfinite(w1_per_flow)) return row.Flow;
+    const double estimate = *stored_w1 / w1_per_flow;
+    const double shown_w1 = RoundHalfEven(*stored_w1, 3);
+    for (int decimals = -6; decimals <= 3; ++decimals) {
+        const double flow = RoundHalfEven(estimate, decimals);
+        if (!(flow > 0)) continue;
+        input->flow_m3h = flow;
+        if (RoundHalfEven(FittingVelocities(*input).w1_ms, 3) == shown_w1) return FormatShortest(flow, numbers_);
+    }
+    return RoundedText(estimate, 3, numbers_);
 }
 
 void FittingForm::editText(FittingText field, std::string value)
@@ -313,8 +368,13 @@ FittingCommit FittingForm::commit()
     }
 
     const FittingInput input = strictInput();
-    if (!air_) throw DataError("The air density and viscosity are not known: check the air state on the settings tab.");
+    checkRanges(input);
+    if (!air_) {
+        throw DataError("The air density and viscosity are not known: check the air state on the settings tab.",
+                        {kNoAirLine, {}});
+    }
     const FittingResult result = FittingLoss(input, *air_);
+    const std::string main_flow = text(FittingText::Flow);
 
     flow_m3h_ = input.flow_m3h;
     branch_flow_m3h_ = input.branch_flow_m3h;
@@ -330,9 +390,51 @@ FittingCommit FittingForm::commit()
         flow_m3h_ = input.branch_flow_m3h;
     }
     outcome.row = makeRow(input, result);
+    if (IsTeeKind(kind_)) outcome.row.MainFlow = main_flow;
     outcome.total_pa = result.total_pa;
     outcome.result = result;
     return outcome;
+}
+
+void FittingForm::checkRanges(const FittingInput& input) const
+{
+    const unsigned shown = inputs();
+    auto check = [&](FittingText field, const InputRange& range, std::string_view symbol, std::string_view unit) {
+        RequireInRange(number(field), range, symbol, text(field), unit, numbers_);
+    };
+    constexpr InputRange kSize{0, kMaxDuctSizeMm, false};
+    if (HasLength(kind_)) check(FittingText::Length, {0, kMaxLengthMm, !IsOffsetKind(kind_)}, "L", "mm");
+    if (shown & kInputD1) check(FittingText::D1, kSize, "Φ1", "mm");
+    if (shown & kInputD2) check(FittingText::D2, kSize, "Φ2", "mm");
+    if (shown & kInputA) check(FittingText::A, kSize, "A", "mm");
+    if (shown & kInputB) check(FittingText::B, kSize, "B", "mm");
+    if (shown & kInputC) check(FittingText::C, kSize, "C", "mm");
+    if (shown & kInputD) check(FittingText::D, kSize, "D", "mm");
+    if (const auto angle = AngleRange(kind_, round_elbow_type_, rect_elbow_type_)) {
+        check(FittingText::Angle, *angle, "α", "°");
+    }
+    if (shown & kInputRadius) check(FittingText::Radius, {0, kMaxDuctSizeMm, true}, "r", "mm");
+    if (shown & kInputOffset) check(FittingText::Offset, {0, kMaxDuctSizeMm, true}, "e", "mm");
+    check(FittingText::Flow, {0, kMaxFlowM3h, false}, "V", "m3/h");
+    if (shown & kInputBranchFlow) {
+        check(FittingText::BranchFlow, {0, kMaxFlowM3h, true}, "Vo", "m3/h");
+        // Both flow cases take V as the flow through the tee's main part: the branch can
+        // carry no more than all of it.
+        if (input.branch_flow_m3h > input.flow_m3h) {
+            throw DataError("The branch flow is larger than the flow.",
+                            {kBranchAboveFlowLine,
+                             {WithUnit(text(FittingText::BranchFlow), "m3/h"), WithUnit(text(FittingText::Flow), "m3/h")}});
+        }
+    }
+    check(FittingText::AdditionalLoss, {0, kMaxAdditionalLossPa, true}, "dpp", "Pa");
+    check(FittingText::Roughness, {0, kMaxRoughnessMm, true}, "k", "mm");
+    // The friction search has no answer for a duct rougher than its own size allows.
+    const double dh1_m = FittingVelocities(input).dh1_m;
+    if (!(0.27 * input.roughness_m / dh1_m < 1)) {
+        throw DataError("The roughness is too large for the duct.",
+                        {kTooRoughLine,
+                         {WithUnit(text(FittingText::Roughness), "mm"), WithUnit(RoundedText(dh1_m * 1000.0, 1, numbers_), "mm")}});
+    }
 }
 
 FittingRow FittingForm::makeRow(const FittingInput& input, const FittingResult& result) const

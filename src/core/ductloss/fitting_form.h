@@ -42,6 +42,16 @@ inline constexpr int kNoLengthLine = 805;
 inline constexpr int kNoFlowLine = 806;
 inline constexpr int kNoRoughnessLine = 807;
 
+// The largest values a fitting takes: the largest size of the dialog's size lists, a
+// hundred metres of duct, more air than any ventilation duct carries, a loss no fan makes
+// up for. Angles are held to what each fitting's tables or formulas cover: a tee's branch
+// and a mitre elbow up to 90°, a bend and a reducer up to 180°.
+inline constexpr double kMaxDuctSizeMm = 8000;
+inline constexpr double kMaxLengthMm = 100000;
+inline constexpr double kMaxFlowM3h = 1000000;
+inline constexpr double kMaxAdditionalLossPa = 100000;
+inline constexpr double kMaxRoughnessMm = 100;
+
 // The list entries as the dialog shows them in the current language; a stored row may
 // name either these or the built-in Polish ones.
 struct FittingListTexts {
@@ -92,8 +102,10 @@ public:
 
     // The OK button: refuses with a message line when the length (for kinds that have one),
     // the flow or the roughness is missing; otherwise computes the fitting. Texts that do
-    // not read as numbers throw ConversionError, inputs the formulas cannot take DataError;
-    // nothing is committed then. A tee's branch flow becomes the flow (for the next fitting too).
+    // not read as numbers throw ConversionError, values outside their range and inputs the
+    // formulas cannot take DataError, each with a message naming the value as typed;
+    // nothing is committed then and every text stays. A tee's branch flow becomes the flow
+    // (for the next fitting too); the row keeps the main flow beside it for editing.
     FittingCommit commit();
 
     const std::string& text(FittingText field) const { return texts_[static_cast<std::size_t>(field)]; }
@@ -115,6 +127,8 @@ private:
     void refreshVelocities(bool show);
     void convertAdditional();
     FittingInput strictInput() const;
+    void checkRanges(const FittingInput& input) const;
+    std::string teeMainFlow(const FittingRow& row) const;
     std::optional<FittingInput> liveInput() const;
     FittingRow makeRow(const FittingInput& input, const FittingResult& result) const;
 

@@ -3,6 +3,9 @@
 #include "core/ductloss/fitting_kind.h"
 #include "core/ductloss/loss_tables.h"
 #include "core/errors.h"
+#include "core/input_range.h"
+#include "core/message_lines.h"
+#include "core/text/rounding.h"
 #include "core/text/number_format.h"
 
 #include <cmath>
@@ -20,6 +23,12 @@ constexpr double kFrictionStep = 0.00001;
 
 std::string Number(double value) { return FormatShortest(value, NumberFormat::point()); }
 
+UserMessage TooRough(double roughness_m, double hydraulic_diameter_m)
+{
+    return {kTooRoughLine,
+            {WithUnit(Number(roughness_m * 1000.0), "mm"), WithUnit(Number(RoundHalfEven(hydraulic_diameter_m * 1000.0, 1)), "mm")}};
+}
+
 double RoundVelocity(double flow_m3h, double diameter_m)
 {
     return 4.0 * flow_m3h / (kVelocityPi * (diameter_m * diameter_m) * 3600.0);
@@ -27,19 +36,47 @@ double RoundVelocity(double flow_m3h, double diameter_m)
 
 double Square(double value) { return value * value; }
 
-void RequirePositive(double value, const char* name)
+// Sizes and lengths are checked in m and named in mm, as the dialog takes them.
+struct Checked {
+    const char* name;   // for the English text
+    const char* symbol; // for the user's message
+    const char* unit;
+    double to_unit;     // factor from the formula's unit to the shown one
+};
+
+constexpr Checked kFlow{"air flow V", "V", "m3/h", 1};
+constexpr Checked kBranchFlow{"branch flow Vo", "Vo", "m3/h", 1};
+constexpr Checked kD1{"diameter D1", "Φ1", "mm", 1000};
+constexpr Checked kD2{"diameter D2", "Φ2", "mm", 1000};
+constexpr Checked kSideA{"side A", "A", "mm", 1000};
+constexpr Checked kSideB{"side B", "B", "mm", 1000};
+constexpr Checked kSideC{"side C", "C", "mm", 1000};
+constexpr Checked kSideD{"side D", "D", "mm", 1000};
+constexpr Checked kLength{"length L", "L", "mm", 1000};
+constexpr Checked kRadius{"radius r", "r", "mm", 1000};
+constexpr Checked kOffset{"offset e", "e", "mm", 1000};
+constexpr Checked kRoughness{"roughness k", "k", "mm", 1000};
+
+UserMessage MessageAbout(int line, const Checked& what, double value)
+{
+    return {line, {what.symbol, WithUnit(Number(value * what.to_unit), what.unit)}};
+}
+
+void RequirePositive(double value, const Checked& what)
 {
     if (!(value > 0) || !std::isfinite(value)) {
-        throw DataError(std::string("The ") + name + " of the fitting must be greater than zero (it is " + Number(value)
-                        + ").");
+        throw DataError(std::string("The ") + what.name + " of the fitting must be greater than zero (it is "
+                            + Number(value * what.to_unit) + " " + what.unit + ").",
+                        MessageAbout(message_line::kAboveZero, what, value));
     }
 }
 
-void RequireNotNegative(double value, const char* name)
+void RequireNotNegative(double value, const Checked& what)
 {
     if (!(value >= 0) || !std::isfinite(value)) {
-        throw DataError(std::string("The ") + name + " of the fitting must not be negative (it is " + Number(value)
-                        + ").");
+        throw DataError(std::string("The ") + what.name + " of the fitting must not be negative (it is "
+                            + Number(value * what.to_unit) + " " + what.unit + ").",
+                        MessageAbout(message_line::kNotNegative, what, value));
     }
 }
 
@@ -48,21 +85,25 @@ void RequireNotNegative(double value, const char* name)
 void CheckInput(const FittingInput& in)
 {
     const unsigned inputs = FittingKindOf(in.kind).inputs;
-    RequirePositive(in.flow_m3h, "air flow V");
-    if (inputs & kInputD1) RequirePositive(in.d1_m, "diameter D1");
-    if (inputs & kInputD2) RequirePositive(in.d2_m, "diameter D2");
-    if (inputs & kInputA) RequirePositive(in.a_m, "side A");
-    if (inputs & kInputB) RequirePositive(in.b_m, "side B");
-    if (inputs & kInputC) RequirePositive(in.c_m, "side C");
-    if (inputs & kInputD) RequirePositive(in.d_m, "side D");
-    if (IsOffsetKind(in.kind)) RequirePositive(in.length_m, "length L");
-    if (inputs & kInputLength) RequireNotNegative(in.length_m, "length L");
-    if (inputs & kInputRadius) RequireNotNegative(in.radius_m, "radius r");
-    if (inputs & kInputOffset) RequireNotNegative(in.offset_m, "offset e");
-    if (inputs & kInputBranchFlow) RequireNotNegative(in.branch_flow_m3h, "branch flow Vo");
-    RequireNotNegative(in.roughness_m, "roughness k");
-    if (!std::isfinite(in.angle_deg)) throw DataError("The angle of the fitting is not a number.");
-    if (!std::isfinite(in.additional_loss_pa)) throw DataError("The additional loss of the fitting is not a number.");
+    RequirePositive(in.flow_m3h, kFlow);
+    if (inputs & kInputD1) RequirePositive(in.d1_m, kD1);
+    if (inputs & kInputD2) RequirePositive(in.d2_m, kD2);
+    if (inputs & kInputA) RequirePositive(in.a_m, kSideA);
+    if (inputs & kInputB) RequirePositive(in.b_m, kSideB);
+    if (inputs & kInputC) RequirePositive(in.c_m, kSideC);
+    if (inputs & kInputD) RequirePositive(in.d_m, kSideD);
+    if (IsOffsetKind(in.kind)) RequirePositive(in.length_m, kLength);
+    if (inputs & kInputLength) RequireNotNegative(in.length_m, kLength);
+    if (inputs & kInputRadius) RequireNotNegative(in.radius_m, kRadius);
+    if (inputs & kInputOffset) RequireNotNegative(in.offset_m, kOffset);
+    if (inputs & kInputBranchFlow) RequireNotNegative(in.branch_flow_m3h, kBranchFlow);
+    RequireNotNegative(in.roughness_m, kRoughness);
+    if (!std::isfinite(in.angle_deg)) {
+        throw DataError("The angle of the fitting is not a number.", {message_line::kBadData, {}});
+    }
+    if (!std::isfinite(in.additional_loss_pa)) {
+        throw DataError("The additional loss of the fitting is not a number.", {message_line::kBadData, {}});
+    }
 }
 
 double RoundElbowCoefficient(const FittingInput& in, double reynolds)
@@ -127,19 +168,22 @@ FrictionSearch SearchFrictionFactor(double reynolds, double roughness_m, double 
 {
     if (!(reynolds > 0) || !std::isfinite(reynolds)) {
         throw DataError("No friction factor for a Reynolds number of " + Number(reynolds)
-                        + ": the air must flow (check the flow and the sizes).");
+                            + ": the air must flow (check the flow and the sizes).",
+                        {kNoFrictionFactorLine, {Number(reynolds)}});
     }
     const double relative_roughness = 0.27 * roughness_m / hydraulic_diameter_m;
     if (!(relative_roughness >= 0) || !(relative_roughness < 1) || !std::isfinite(relative_roughness)) {
         throw DataError("The roughness k = " + Number(roughness_m * 1000.0) + " mm is too large for a duct of "
-                        + Number(hydraulic_diameter_m * 1000.0)
-                        + " mm: it must stay below the diameter divided by 0.27.");
+                            + Number(hydraulic_diameter_m * 1000.0)
+                            + " mm: it must stay below the diameter divided by 0.27.",
+                        TooRough(roughness_m, hydraulic_diameter_m));
     }
     FrictionSearch search;
     do {
         if (search.steps == kMaxFrictionSteps) {
             throw DataError("No friction factor below " + Number(search.lambda) + " fits Re = " + Number(reynolds)
-                            + " and k = " + Number(roughness_m * 1000.0) + " mm.");
+                                + " and k = " + Number(roughness_m * 1000.0) + " mm.",
+                            TooRough(roughness_m, hydraulic_diameter_m));
         }
         search.lambda += kFrictionStep;
         ++search.steps;
@@ -217,7 +261,8 @@ FittingResult FittingLoss(const FittingInput& in, const AirState& air)
     CheckInput(in);
     if (!(air.density_kgm3 > 0) || !(air.viscosity_m2s > 0) || !std::isfinite(air.density_kgm3)
         || !std::isfinite(air.viscosity_m2s)) {
-        throw DataError("The air density and viscosity are not known: check the air state on the settings tab.");
+        throw DataError("The air density and viscosity are not known: check the air state on the settings tab.",
+                        {kNoAirLine, {}});
     }
     const FittingVelocityResult v = FittingVelocities(in);
     FittingResult r;

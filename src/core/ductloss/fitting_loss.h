@@ -2,6 +2,12 @@
 
 namespace kalvintera {
 
+// Language lines of the messages with which a fitting's inputs are refused.
+inline constexpr int kBranchAboveFlowLine = 1152;   // Vo = %1 larger than V = %2
+inline constexpr int kTooRoughLine = 1153;          // k = %1 too large for a duct of %2
+inline constexpr int kNoAirLine = 1154;             // no air density or viscosity
+inline constexpr int kNoFrictionFactorLine = 1162;  // no friction factor for Re = %1
+
 enum class TeePath { Passage, Branch };      // "PRZELOT", "ODGAŁĘŹIENIE"
 enum class TeeFlow { Dividing, Converging }; // "ROZPŁYW", "ŁĄCZENIE STRUG"
 

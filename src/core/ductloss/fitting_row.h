@@ -44,6 +44,9 @@ struct FittingRow {
     std::string TeePath;
     std::string TeeFlow;
     std::string RoundElbowType;
+    // Not in the file: the main flow V a tee was computed with, as typed. A tee stores its
+    // branch flow as its flow, so editing needs this to compute the tee again as it was.
+    std::string MainFlow;
 
     bool operator==(const FittingRow&) const = default;
 };

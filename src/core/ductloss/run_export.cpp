@@ -1,5 +1,6 @@
 #include "core/ductloss/run_export.h"
 
+#include "core/errors.h"
 #include "core/shell/file_io.h"
 #include "core/text/code_page.h"
 
@@ -13,10 +14,20 @@ constexpr std::array<std::string_view, 13> kColumns{
     "Średnica_fi1[mm]", "Średnica_fi2[mm]", "Ksi_kształtki_[-]", "Strata_liniowa_ciśnienia_dpl[Pa]",
     "Strata_miejscowa_ciśnienia_dpm[Pa]", "Strata_całkowita_ciśnienia_dpc[Pa]"};
 
-std::array<std::string, 13> Columns(const FittingRow& row, std::string name)
+// The stored length in mm as metres; a text that reads as no number stays as it is.
+std::string LengthInMetres(const std::string& length_mm, NumberFormat numbers)
+{
+    try {
+        return FormatShortest(ParseNumber(NormalizeDecimal(length_mm, numbers), numbers) / 1000.0, numbers);
+    } catch (const ConversionError&) {
+        return length_mm;
+    }
+}
+
+std::array<std::string, 13> Columns(const FittingRow& row, std::string name, std::string length)
 {
     return {row.Lp,          std::move(name), row.Flow,       row.W1,
-            row.Length,      row.SideA,       row.SideB,      row.DiameterD1,
+            std::move(length), row.SideA,     row.SideB,      row.DiameterD1,
             row.DiameterD2,  row.LossCoefficient, row.FrictionLoss, row.LocalLoss,
             row.TotalLoss};
 }
@@ -47,28 +58,29 @@ std::string CsvField(std::string_view field)
 
 } // namespace
 
-std::vector<std::string> RunExportLines(std::span<const FittingRow> rows)
+std::vector<std::string> RunExportLines(std::span<const FittingRow> rows, NumberFormat numbers)
 {
     std::vector<std::string> lines{Join(kColumns, " ", AsIs)};
-    for (const FittingRow& row : rows) lines.push_back(Join(Columns(row, StorableFittingName(row)), " ", AsIs));
+    for (const FittingRow& row : rows) {
+        lines.push_back(Join(Columns(row, StorableFittingName(row), LengthInMetres(row.Length, numbers)), " ", AsIs));
+    }
     return lines;
 }
 
 std::string RunCsvText(std::span<const FittingRow> rows)
 {
-    // The text table's heading calls the length column metres though it holds millimetres,
-    // as the spreadsheet add-in expects; the CSV file is read by people and says what it holds.
+    // The CSV file holds the lengths as the rows do, in millimetres, and its heading says so.
     std::array<std::string_view, 13> columns = kColumns;
     columns[4] = "Długość_L[mm]";
     std::string text = "\xEF\xBB\xBF" + Join(columns, ";", CsvField) + "\r\n";
-    for (const FittingRow& row : rows) text += Join(Columns(row, row.Name), ";", CsvField) + "\r\n";
+    for (const FittingRow& row : rows) text += Join(Columns(row, row.Name, row.Length), ";", CsvField) + "\r\n";
     return text;
 }
 
-void WriteRunExport(const std::filesystem::path& file, std::span<const FittingRow> rows)
+void WriteRunExport(const std::filesystem::path& file, std::span<const FittingRow> rows, NumberFormat numbers)
 {
     std::string text;
-    for (const std::string& line : RunExportLines(rows)) text += line + "\r\n";
+    for (const std::string& line : RunExportLines(rows, numbers)) text += line + "\r\n";
     WriteFileAtomically(file, EncodeCodePage(text, CodePage::Cp1250));
 }
 

@@ -1,8 +1,11 @@
 #include "ui/calculators/control_element_window.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
+#include "core/text/message_format.h"
 #include "core/text/number_format.h"
 #include "ui/calculators/calculator_texts.h"
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 
 #include <QGridLayout>
@@ -286,13 +289,17 @@ void ControlElementWindow::compute()
     if (!round && side_b_->text().isEmpty()) return showProblem(508, kSideBText);
 
     const QString density = density_text_ ? density_text_() : QString();
-    if (density.isEmpty()) {
-        return showError(QStringLiteral("The air density is not known: the air state on the settings tab gives none."));
-    }
+    if (density.isEmpty()) return showError(program_.line(kNoDensityLine));
     ControlElementInput input;
     try {
+        // Point and comma read alike; a text that is no number is named as it was typed.
         auto number = [this](const QString& text) {
-            return ParseNumber(NormalizeDecimal(text.toStdString(), program_.numbers), program_.numbers);
+            const std::string typed = text.toStdString();
+            try {
+                return ParseNumber(NormalizeDecimal(typed, program_.numbers), program_.numbers);
+            } catch (const ConversionError& error) {
+                throw ConversionError(error.what(), {message_line::kNotANumber, {typed}});
+            }
         };
         input.pressure_pa = number(pressure_->text());
         input.flow_m3h = number(flow_->text());
@@ -301,18 +308,28 @@ void ControlElementWindow::compute()
         if (!round) input.side_b_mm = number(side_b_->text());
         input.density_kgm3 = number(density);
     } catch (const ConversionError& error) {
-        return showError(QString::fromUtf8(error.what()));
+        return showError(UserErrorText(error, program_.language));
     }
 
-    switch (CheckControlElementInput(input)) {
+    auto out_of_range = [this](ControlElementProblem problem, const QLineEdit* field) {
+        const UserMessage message = ControlElementRangeMessage(problem, field->text().toStdString(), program_.numbers);
+        program_.prompter.showInfo(QString::fromStdString(FormatMessage(program_.language.line(message.line), message.values)),
+                                   kTitle);
+    };
+    const ControlElementProblem problem = CheckControlElementInput(input);
+    switch (problem) {
     case ControlElementProblem::None: break;
     case ControlElementProblem::Pressure: return showProblem(501, kPressureText);
     case ControlElementProblem::Flow: return showProblem(502, kFlowText);
     case ControlElementProblem::Diameter: return showProblem(506, kDiameterText);
     case ControlElementProblem::SideA: return showProblem(507, kSideAText);
     case ControlElementProblem::SideB: return showProblem(508, kSideBText);
-    case ControlElementProblem::Density:
-        return showError(QStringLiteral("The air density on the settings tab must be greater than 0."));
+    case ControlElementProblem::Density: return showError(program_.line(kNoDensityLine));
+    case ControlElementProblem::PressureTooHigh: return out_of_range(problem, pressure_);
+    case ControlElementProblem::FlowTooHigh: return out_of_range(problem, flow_);
+    case ControlElementProblem::DiameterTooLarge:
+    case ControlElementProblem::SideATooLarge: return out_of_range(problem, size_a_);
+    case ControlElementProblem::SideBTooLarge: return out_of_range(problem, side_b_);
     }
 
     const ControlElementResult result = ComputeControlElement(input);

@@ -2,6 +2,7 @@
 
 #include "core/ductloss/fitting_kind.h"
 #include "core/errors.h"
+#include "ui/common/error_text.h"
 #include "ui/ductloss/ductloss_texts.h"
 #include "ui/program.h"
 #include "ui/selection/control_texts.h"
@@ -288,6 +289,9 @@ QWidget* FittingDialog::buildButtons()
     ok_->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
     cancel->setObjectName(QStringLiteral("cancel"));
+    // Enter always commits: a button that had the focus must not become the default.
+    ok_->setAutoDefault(false);
+    cancel->setAutoDefault(false);
     BindText(texts_, 792, cancel);
     connect(ok_, &QPushButton::clicked, this, &FittingDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, &FittingDialog::reject);
@@ -324,6 +328,7 @@ void FittingDialog::prepareToAdd(int kind, const QString& name)
     editing_ = false;
     form_.chooseKind(kind, name.toStdString());
     ok_->setText(add_caption_);
+    ok_->setDefault(true);
     showForm();
 }
 
@@ -334,6 +339,7 @@ void FittingDialog::prepareToEdit(const FittingRow& row, const QString& name)
     form_.chooseKind(FittingRowKind(row), name.toStdString());
     form_.loadRow(row);
     ok_->setText(edit_caption_);
+    ok_->setDefault(true);
     showForm();
 }
 
@@ -372,18 +378,23 @@ void FittingDialog::edited(FittingText text, const QString& value)
 void FittingDialog::confirm()
 {
     prepareAir();
+    const QString title = QString::fromStdString(program_.MessageTitle);
+    // A refused or failed commit keeps the dialog open with everything typed, so the user
+    // corrects the one value instead of typing the fitting again.
     try {
         const FittingCommit commit = form_.commit();
         if (commit.refusal_line != 0) {
-            program_.prompter.showInfo(DuctlossLine(program_, commit.refusal_line), QString::fromStdString(program_.MessageTitle));
-        } else if (commit_handler_) {
-            commit_handler_(commit);
+            showForm();
+            program_.prompter.showInfo(DuctlossLine(program_, commit.refusal_line), title);
+            return;
         }
+        if (commit_handler_) commit_handler_(commit);
     } catch (const KalvinteraError& error) {
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        showForm();
+        program_.prompter.showInfo(UserErrorText(error, program_.language), title);
+        return;
     }
     showForm();
-    // OK closes the dialog also when nothing was committed.
     accept();
 }
 

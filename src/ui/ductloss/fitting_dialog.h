@@ -47,7 +47,7 @@ public:
     void takeSettingsRoughness(const QString& roughness);
     void chooseOwnMaterial();
 
-    // The OK button: commits, or shows why not; the dialog closes either way.
+    // The OK button and Enter: commits and closes, or shows why not and stays open.
     void confirm();
 
     const FittingForm& form() const { return form_; }

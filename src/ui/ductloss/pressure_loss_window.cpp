@@ -5,6 +5,8 @@
 #include "core/ductloss/run_export.h"
 #include "core/ductloss/run_list.h"
 #include "core/errors.h"
+#include "core/text/message_format.h"
+#include "ui/common/error_text.h"
 #include "ui/ductloss/ductloss_texts.h"
 #include "ui/ductloss/fitting_chooser.h"
 #include "ui/ductloss/fitting_dialog.h"
@@ -283,9 +285,14 @@ void PressureLossWindow::showRows()
     total_->setText(QString::fromStdString(run_.totalText()));
 }
 
-void PressureLossWindow::showError(const char* what)
+void PressureLossWindow::showError(const std::exception& error)
 {
-    program_.prompter.showInfo(QString::fromUtf8(what), QString::fromStdString(program_.MessageTitle));
+    showMessage(UserErrorText(error, program_.language));
+}
+
+void PressureLossWindow::showMessage(const QString& text)
+{
+    program_.prompter.showInfo(text, QString::fromStdString(program_.MessageTitle));
 }
 
 void PressureLossWindow::addFitting()
@@ -323,7 +330,7 @@ void PressureLossWindow::editSelectedFitting()
     const FittingRow row = run_.row(*index);
     const int kind = FittingRowKind(row);
     if (kind == 0) {
-        showError("This fitting names no known kind and cannot be edited.");
+        showMessage(QString::fromStdString(FormatMessage(program_.language.line(kUnknownKindLine), {row.Kind})));
         return;
     }
     editing_ = true;
@@ -339,7 +346,7 @@ void PressureLossWindow::deleteSelectedFitting()
     try {
         run_.remove(*index, program_.numbers);
     } catch (const KalvinteraError& error) {
-        showError(error.what());
+        showError(error);
     }
     showRows();
 }
@@ -370,7 +377,7 @@ void PressureLossWindow::openRun()
         // Read completely before anything changes: a damaged file leaves the run as it was.
         run_ = DuctRun::fromRows(ReadRunFile(std::filesystem::path(chosen.toStdString())), program_.numbers);
     } catch (const KalvinteraError& error) {
-        showError(error.what());
+        showError(error);
         return;
     }
     scroll_->setMaximum(std::max(0, run_.count() - 1));
@@ -385,7 +392,7 @@ void PressureLossWindow::saveRun()
     try {
         WriteRunFile(std::filesystem::path(chosen.toStdString()), run_.rows());
     } catch (const KalvinteraError& error) {
-        showError(error.what());
+        showError(error);
     }
 }
 
@@ -394,34 +401,39 @@ QString PressureLossWindow::exportFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-void PressureLossWindow::writeExport(const QString& name,
-                                     void (*write)(const std::filesystem::path&, std::span<const FittingRow>))
+void PressureLossWindow::writeExport(std::string_view name, const ExportWriter& write)
 {
     const QString folder = exportFolder();
     QDir().mkpath(folder);
-    const std::filesystem::path file = std::filesystem::path(folder.toStdString()) / name.toStdString();
+    const std::filesystem::path file = std::filesystem::path(folder.toStdString()) / std::string(name);
     try {
         write(file, run_.rows());
     } catch (const KalvinteraError& error) {
-        showError(error.what());
+        showError(error);
         return;
     }
+    // The user learns where the file went, also when the desktop then opens it.
+    const QString path = QDir::toNativeSeparators(QString::fromStdString(file.string()));
+    QString message = QString::fromStdString(FormatMessage(program_.language.line(kExportWrittenLine), {path.toStdString()}));
     if (!program_.platform.desktop.openDocument(file)) {
-        program_.prompter.showInfo(DuctlossLine(program_, kExportNotOpenedLine) + QLatin1Char(' ')
-                                       + QString::fromStdString(file.string()),
-                                   QString::fromStdString(program_.MessageTitle));
+        message += QLatin1Char('\n') + DuctlossLine(program_, kExportNotOpenedLine) + QLatin1Char(' ') + path;
     }
+    showMessage(message);
 }
 
 void PressureLossWindow::exportRun()
 {
-    writeExport(QString::fromUtf8(kRunExportFileName.data(), static_cast<qsizetype>(kRunExportFileName.size())),
-                &WriteRunExport);
+    const NumberFormat numbers = program_.numbers;
+    writeExport(kRunExportFileName, [numbers](const std::filesystem::path& file, std::span<const FittingRow> rows) {
+        WriteRunExport(file, rows, numbers);
+    });
 }
 
 void PressureLossWindow::exportCsv()
 {
-    writeExport(QString::fromUtf8(kRunCsvFileName.data(), static_cast<qsizetype>(kRunCsvFileName.size())), &WriteRunCsv);
+    writeExport(kRunCsvFileName, [](const std::filesystem::path& file, std::span<const FittingRow> rows) {
+        WriteRunCsv(file, rows);
+    });
 }
 
 void PressureLossWindow::sendTotalToFanSelection()

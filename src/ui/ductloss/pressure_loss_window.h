@@ -7,9 +7,12 @@
 #include <QKeySequence>
 #include <QString>
 
+#include <exception>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
+#include <string_view>
 
 class QAction;
 class QLineEdit;
@@ -83,8 +86,11 @@ private:
     void showRows();
     std::optional<int> selectedIndex() const;
     FileDialogRequest runFileRequest(const QString& filter) const;
-    void showError(const char* what);
-    void writeExport(const QString& name, void (*write)(const std::filesystem::path&, std::span<const FittingRow>));
+    void showError(const std::exception& error);
+    void showMessage(const QString& text);
+    using ExportWriter = std::function<void(const std::filesystem::path&, std::span<const FittingRow>)>;
+    // Writes an export into the export folder, says where, and opens it.
+    void writeExport(std::string_view name, const ExportWriter& write);
 
     DuctRun run_;
     bool editing_ = false;
