@@ -94,6 +94,10 @@ private slots:
         c.press("calculate");
         QCOMPARE(c.field(AirField::Temperature)->text(), QString("25"));
         QCOMPARE(c.field(AirField::Humidity)->text(), QString("50"));
+        // φ, the other typed value, stays open to a change; i and X show results.
+        QVERIFY(c.field(AirField::Humidity)->isEnabled());
+        QVERIFY(!c.field(AirField::Enthalpy)->isEnabled());
+        QVERIFY(!c.field(AirField::Moisture)->isEnabled());
         const QStringList first = {c.field(AirField::Enthalpy)->text(), c.field(AirField::Moisture)->text(),
                                    c.field(AirField::Saturation)->text(), c.field(AirField::WetBulb)->text()};
         QCOMPARE(first, (QStringList{"50.3", "0.00988", "3166.3", "17.8"}));
@@ -104,6 +108,14 @@ private slots:
                                    c.field(AirField::Saturation)->text(), c.field(AirField::WetBulb)->text()};
         QCOMPARE(again, first);
         QCOMPARE(c.field(AirField::Humidity)->text(), QString("50"));
+        c.field(AirField::Humidity)->selectAll();
+        c.type(AirField::Humidity, "60");
+        c.press("calculate");
+        QCOMPARE(c.field(AirField::Temperature)->text(), QString("25"));
+        QCOMPARE(c.field(AirField::Saturation)->text(), QString("3166.3"));
+        QCOMPARE(c.field(AirField::Moisture)->text(),
+                 QString::fromStdString(ShownAirTexts(*CalculateAir({"", "", "25", "60", "101300"}, NumberFormat::point()),
+                                                      NumberFormat::point())[1].second));
         QVERIFY(c.test.prompter.messages.empty());
 
         // After "Wyczyść" the next two typed values are the pair, whichever they are.

@@ -124,6 +124,12 @@ void AirInputOrigins::clear()
     clock_ = 0;
 }
 
+bool AirInputOrigins::holdsResult(AirField field) const
+{
+    const std::size_t k = InputIndex(field);
+    return k < shown_.size() && shown_[k];
+}
+
 std::optional<AirInputPair> AirInputOrigins::pair(const AirCalculatorTexts& texts) const
 {
     if (texts.barometric.empty()) return std::nullopt;

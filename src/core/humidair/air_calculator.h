@@ -54,6 +54,8 @@ public:
     void shown(AirField field);
     // "Wyczyść": nothing typed, nothing shown.
     void clear();
+    // Whether the field holds a result a calculation wrote, not a value the user gave.
+    bool holdsResult(AirField field) const;
 
     // The pair to compute: of the fields holding text that no calculation wrote, the two
     // typed last (fields given another way follow, in the order of the pairs). None when

@@ -137,9 +137,13 @@ void AirCalculatorWindow::setInputEnabled(QLineEdit* edit, bool enabled)
 
 void AirCalculatorWindow::inputEdited(AirField which)
 {
-    std::array<bool, 4> filled{};
-    for (std::size_t k = 0; k < kAirInputs.size(); ++k) filled[k] = !fields_.at(kAirInputs[k])->text().isEmpty();
     origins_.typed(which);
+    // Only values the user gave make a pair: a result shown in a field does not take the
+    // place of the other value typed, which stays open to changes.
+    std::array<bool, 4> filled{};
+    for (std::size_t k = 0; k < kAirInputs.size(); ++k) {
+        filled[k] = !fields_.at(kAirInputs[k])->text().isEmpty() && !origins_.holdsResult(kAirInputs[k]);
+    }
     for (AirField other : InputsToDisable(which, filled)) setInputEnabled(fields_.at(other), false);
 }
 
