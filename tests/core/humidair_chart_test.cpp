@@ -3,6 +3,7 @@
 #include "core/humidair/ix_chart_geometry.h"
 #include "core/humidair/ix_chart_lines.h"
 #include "core/humidair/ix_chart_readout.h"
+#include "core/humidair/ix_readout_state.h"
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,41 @@ TEST(IxChartReadout, StateUnderThePointer)
 
     // No pressure, no dew point: shown as "-", nothing thrown.
     EXPECT_EQ(ReadoutLines(ReadoutAt(g, 0, 289, 188), kPoint)[7], "tr= - C");
+}
+
+TEST(IxChartReadout, FogRegionAndDewPointNeverAboveTheAir)
+{
+    // Saturated air at 5 °C: the dew point fit read back 5.3 °C.
+    const HumidAirState fog = ReadoutState({0.03, 5}, 101300);
+    EXPECT_EQ(fog.dew_point_c, 5);
+    EXPECT_EQ(ReadoutLines(fog, kPoint)[7], "tr= 5 C");
+    EXPECT_DOUBLE_EQ(fog.vapour_pa, fog.saturation_pa);
+    EXPECT_DOUBLE_EQ(fog.dry_air_pa, 101300 - fog.saturation_pa);
+    EXPECT_TRUE(InFogRegion({0.03, 5}, 101300));
+    EXPECT_FALSE(InFogRegion({0.003, 5}, 101300));
+    EXPECT_FALSE(InFogRegion({-0.01, 5}, 101300)); // left of the axis: next to no water
+    // Exactly saturated air is humid air, not fog.
+    const double saturated = MoistureFromHumidity(1, SaturationPressure(20), 101300);
+    EXPECT_FALSE(InFogRegion({saturated * (1 - 1e-9), 20}, 101300));
+    EXPECT_TRUE(InFogRegion({saturated * (1 + 1e-9), 20}, 101300));
+
+    // Over the whole chart, inside and outside the fog, the dew point is not above t; it
+    // equals t in the fog.
+    const IxChartGeometry g = IxChartGeometry::ForPicture(1000, 700);
+    for (int x = 0; x < g.width; x += 7) {
+        for (int y = 0; y < g.height; y += 7) {
+            const ChartState at = PixelToChart(g, x, y);
+            const HumidAirState s = ReadoutAt(g, 101300, x, y);
+            ASSERT_LE(s.dew_point_c, s.temperature_c) << x << "," << y;
+            if (InFogRegion(at, 101300)) {
+                ASSERT_EQ(s.dew_point_c, s.temperature_c) << x << "," << y;
+            }
+            const ReadoutFigures shown = ShownReadout(s);
+            ASSERT_LE(shown.dew_point_c, shown.temperature_c) << x << "," << y;
+        }
+    }
+    // Away from saturation the dew point is the fit's, as before.
+    EXPECT_EQ(ReadoutState({0.01, 20}, 101300).dew_point_c, SaturationTemperature(ReadoutState({0.01, 20}, 101300).vapour_pa));
 }
 
 TEST(IxChartDrawing, FamiliesFollowTheSwitchesAndPointsComeLast)

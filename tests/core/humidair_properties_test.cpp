@@ -75,6 +75,40 @@ TEST(HumidAirProperties, WetBulbSearchStepsFromMinusThirtyAndStopsWhereAirEnds)
     EXPECT_FALSE(WetBulbSearch(40, 0)); // no air at all
 }
 
+namespace {
+
+// The searches add their step at every turn: t = -30, then t = t + 0.001 until the test holds.
+double SteppedReference(double i, double phi, double pb, bool wet_bulb)
+{
+    double t = -30;
+    for (int n = 0; n < 300'000; ++n) {
+        t = t + 0.001;
+        const double s = SaturationPressure(t);
+        const double residual = wet_bulb ? i - (0.622 * s / (pb - s)) * (1.84 * t + 2501) - 1.005 * t
+                                         : i - (phi * s / (pb - phi * s)) * 0.622 * (1.84 * t + 2501) - 1.005 * t;
+        if (residual <= 0) return t;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace
+
+TEST(HumidAirProperties, SearchesAccumulateTheirStep)
+{
+    // -30 + n·0.001 would give exactly 15.25 here, shown 15.2; the accumulated steps give a
+    // little more, shown 15.3.
+    EXPECT_EQ(WetBulbSearch(42.6766, 101300), 15.250000000010669);
+    const auto shown = Shown({"42.6766", "0.008", "", "", "101300"});
+    EXPECT_EQ(shown.at(AirField::WetBulb), "15.3");
+    for (double i : {-20.0, 0.0, 12.345, 38.5, 42.6766, 60.0, 99.9}) {
+        EXPECT_EQ(WetBulbSearch(i, 101300), SteppedReference(i, 0, 101300, true)) << i;
+        for (double phi : {0.1, 0.5, 0.93, 1.0}) {
+            EXPECT_EQ(TemperatureSearch(i, phi, 101300), SteppedReference(i, phi, 101300, false)) << i << " " << phi;
+        }
+    }
+    EXPECT_EQ(WetBulbSearch(30, 90000), SteppedReference(30, 0, 90000, true));
+}
+
 TEST(AirCalculator, WorkedExampleFromTemperatureAndHumidity)
 {
     const auto shown = Shown({"", "", "20", "50", "101300"});
@@ -91,10 +125,89 @@ TEST(AirCalculator, WorkedExampleFromTemperatureAndHumidity)
     EXPECT_FALSE(shown.contains(AirField::Humidity));
     EXPECT_FALSE(shown.contains(AirField::Barometric));
 
-    // Under a comma locale the texts are read and written with the comma.
+    // Under a comma locale the results are written with the comma; either separator is read.
     const auto comma = Shown({"", "", "20,0", "50", "101300"}, NumberFormat::comma());
     EXPECT_EQ(comma.at(AirField::Moisture), "0,00726");
-    EXPECT_THROW(Shown({"", "", "20.0", "50", "101300"}, NumberFormat::comma()), ConversionError);
+    EXPECT_EQ(Shown({"", "", "20.0", "50", "101300"}, NumberFormat::comma()), comma);
+}
+
+TEST(AirCalculator, EveryFieldReadsCommaAndPointAlike)
+{
+    for (NumberFormat format : {NumberFormat::point(), NumberFormat::comma()}) {
+        EXPECT_EQ(Shown({"", "", "20,5", "50,5", "101300,0"}, format), Shown({"", "", "20.5", "50.5", "101300.0"}, format));
+        EXPECT_EQ(ReadTypedNumber("20,5", format), 20.5);
+        EXPECT_EQ(ReadTypedNumber(" -1.5E-3 ", format), -0.0015);
+    }
+    // A text that is no number names itself as typed, not as its separator was changed.
+    try {
+        ReadTypedNumber("20,5x", NumberFormat::point());
+        FAIL() << "no ConversionError";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.userMessage().line, 1101);
+        EXPECT_EQ(error.userMessage().values, std::vector<std::string>{"20,5x"});
+    }
+    EXPECT_THROW(ReadTypedNumber("20,5,1", NumberFormat::point()), ConversionError);
+    EXPECT_THROW(ReadTypedNumber("", NumberFormat::point()), ConversionError);
+}
+
+TEST(AirCalculator, ThePairTypedLastIsComputedNeverTheRoundedResults)
+{
+    using F = AirField;
+    AirInputOrigins origins;
+    // Typed t and φ, the calculation wrote i and X.
+    AirCalculatorTexts texts{"", "", "20", "50", "101300"};
+    origins.typed(F::Temperature);
+    origins.typed(F::Humidity);
+    ASSERT_EQ(origins.pair(texts), AirInputPair::TemperatureHumidity);
+    std::map<F, std::string> shown;
+    {
+        const std::optional<AirCalculation> first = CalculateAir(texts, NumberFormat::point(), origins.pair(texts));
+        ASSERT_TRUE(first && first->state);
+        for (const auto& [field, text] : ShownAirTexts(*first, NumberFormat::point())) {
+            shown[field] = text;
+            origins.shown(field);
+        }
+    }
+    texts.enthalpy = shown.at(F::Enthalpy);
+    texts.moisture = shown.at(F::Moisture);
+    // All four hold text now; the shown i and X, which come first in the pair order, are not the pair.
+    EXPECT_EQ(origins.pair(texts), AirInputPair::TemperatureHumidity);
+
+    // t changed to 25: computed from 25 and 50, every time alike.
+    texts.temperature = "25";
+    origins.typed(F::Temperature);
+    const auto again = [&] {
+        const std::optional<AirCalculation> c = CalculateAir(texts, NumberFormat::point(), origins.pair(texts));
+        EXPECT_TRUE(c && c->pair == AirInputPair::TemperatureHumidity);
+        std::map<F, std::string> out;
+        for (const auto& [field, text] : ShownAirTexts(*c, NumberFormat::point())) out[field] = text;
+        return out;
+    };
+    const auto at25 = again();
+    EXPECT_EQ(at25, Shown({"", "", "25", "50", "101300"}));
+    EXPECT_FALSE(at25.contains(F::Temperature));
+    EXPECT_FALSE(at25.contains(F::Humidity));
+    texts.enthalpy = at25.at(F::Enthalpy);
+    texts.moisture = at25.at(F::Moisture);
+    EXPECT_EQ(again(), at25);
+
+    // Of three typed fields the two typed last are the pair; an emptied one is no part of it.
+    AirInputOrigins three;
+    three.typed(F::Enthalpy);
+    three.typed(F::Moisture);
+    three.typed(F::Humidity);
+    EXPECT_EQ(three.pair({"40", "0.008", "", "50", "101300"}), AirInputPair::MoistureHumidity);
+    EXPECT_EQ(three.pair({"40", "", "", "50", "101300"}), AirInputPair::EnthalpyHumidity);
+    EXPECT_FALSE(three.pair({"40", "0.008", "", "50", ""})); // no pb
+    // One typed value beside shown ones is no pair: nothing is computed from the shown.
+    AirInputOrigins one = origins;
+    EXPECT_FALSE(one.pair({"63.3", "0.01", "", "50", "101300"}));
+    // Texts given no other way: the pair order, as when nothing is known of their origin.
+    EXPECT_EQ(AirInputOrigins{}.pair({"38.5", "0.00726", "25", "", "101300"}), AirInputPair::EnthalpyMoisture);
+    origins.clear();
+    EXPECT_EQ(origins.pair({"38.5", "0.00726", "25", "", "101300"}), AirInputPair::EnthalpyMoisture);
+    EXPECT_EQ(PairOf(F::Humidity, F::Enthalpy), AirInputPair::EnthalpyHumidity);
+    EXPECT_FALSE(PairOf(F::Humidity, F::Humidity));
 }
 
 TEST(AirCalculator, EveryPairGivesBackTheSameState)

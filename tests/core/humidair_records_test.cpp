@@ -12,6 +12,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 using namespace kalvintera;
 
@@ -144,11 +145,30 @@ TEST(ChartFile, DamagedAndOversizedFilesAreRefused)
     EXPECT_THROW(ReadChartPointFile(chart), FileError);
     WriteFileAtomically(chart, std::string(104 * 101, '\0'));
     EXPECT_THROW(ReadChartPointFile(chart), DataError);
+    // The message the user reads names the file, what it holds and the limit.
+    try {
+        ReadChartPointFile(chart);
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().line, 1132);
+        EXPECT_EQ(error.userMessage().values, (std::vector<std::string>{PathText(chart), "101", "100"}));
+    }
     WriteFileAtomically(chart, std::string(104 * 100, '\0'));
     EXPECT_EQ(ReadChartPointFile(chart).size(), 100u);
     const auto processes = ProcessFilePath(chart);
     WriteFileAtomically(processes, std::string(44 * 51, '\0'));
     EXPECT_THROW(ReadChartProcessFile(processes), DataError);
+    try {
+        ReadChartProcessFile(processes);
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().line, 1133);
+        EXPECT_EQ(error.userMessage().values, (std::vector<std::string>{PathText(processes), "51", "50"}));
+    }
+    try {
+        WriteChartFiles(folder.root / "wykres.ixp", {}, {});
+        ADD_FAILURE() << "a chart saved over its own process file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.userMessage().line, 1134);
+    }
     EXPECT_THROW(ReadChartProcessFile(folder.root / "brak.ixp"), FileError);
 }
 
@@ -198,6 +218,38 @@ TEST(ChartContents, LimitsNamesAndDeletion)
     EXPECT_TRUE(contents.processes().empty());
 }
 
+TEST(ChartContents, KnowsWhetherThereIsSomethingToSave)
+{
+    ChartContents contents;
+    EXPECT_FALSE(contents.unsaved());
+    const std::vector<std::function<void(ChartContents&)>> changes{
+        [](ChartContents& c) { c.addPoint(SamplePoint("N")); },
+        [](ChartContents& c) { c.replacePoint(0, SamplePoint("R")); },
+        [](ChartContents& c) { c.deletePoint(0); },
+        [](ChartContents& c) { c.addProcess({"p", "A", "B", true}); },
+        [](ChartContents& c) { c.replaceProcess(0, {"q", "A", "B", true}); },
+        [](ChartContents& c) { c.setDrawLine(0, false); },
+    };
+    for (std::size_t k = 0; k < changes.size(); ++k) {
+        contents.replaceAll({SamplePoint("A"), SamplePoint("B")}, {{"p", "A", "B", true}});
+        EXPECT_FALSE(contents.unsaved()) << k; // as read from its files
+        changes[k](contents);
+        EXPECT_TRUE(contents.unsaved()) << k;
+        contents.markSaved();
+        EXPECT_FALSE(contents.unsaved()) << k;
+    }
+    // What changes nothing leaves nothing to save.
+    contents.deletePoint(50);
+    contents.replacePoint(50, SamplePoint("Z"));
+    contents.replaceProcess(9, {"q", "A", "B", true});
+    contents.setDrawLine(0, false); // as it is already
+    contents.setDrawLine(9, false);
+    EXPECT_FALSE(contents.unsaved());
+    contents.addPoint(SamplePoint("C"));
+    contents.clear(); // "Nowy"
+    EXPECT_FALSE(contents.unsaved());
+}
+
 TEST(ChartPoints, PointDataDialogWorkedExample)
 {
     PointDataTexts typed;
@@ -243,6 +295,21 @@ TEST(ChartPoints, PointDataDialogUnusualTexts)
     EXPECT_FALSE(enthalpy("10", "-", PointDataInput::Temperature));
     EXPECT_EQ(enthalpy("10", "", PointDataInput::Temperature)->enthalpy, enthalpy("10", "0", PointDataInput::Temperature)->enthalpy);
     EXPECT_THROW(enthalpy("1x", "20", PointDataInput::Moisture), ConversionError);
+    // Comma and point alike, in X, in t and in the texts stored.
+    EXPECT_EQ(enthalpy("10,5", "20,25", PointDataInput::Temperature)->enthalpy,
+              enthalpy("10.5", "20.25", PointDataInput::Temperature)->enthalpy);
+    PointDataTexts comma = *enthalpy("10,5", "20,25", PointDataInput::Temperature);
+    comma.moisture_gkg = "10,5";
+    comma.temperature = "20,25";
+    EXPECT_DOUBLE_EQ(PointFromDataTexts(comma, 101300, kPoint).temperature_c, 20.25);
+    EXPECT_DOUBLE_EQ(PointFromDataTexts(comma, 101300, NumberFormat::comma()).moisture_kgkg, 0.0105);
+    // X = 0: no dew point, said in the user's language with the value and its unit.
+    try {
+        enthalpy("0", "20", PointDataInput::Temperature);
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().line, 1135);
+        EXPECT_EQ(error.userMessage().values, std::vector<std::string>{"0 Pa"});
+    }
     // Above saturation φ is 100 %.
     EXPECT_EQ(enthalpy("30", "10", PointDataInput::Moisture)->humidity_percent, "100");
 }

@@ -70,10 +70,92 @@ private slots:
         QCOMPARE(c.field(AirField::Humidity)->text(), QString("50"));
         QCOMPARE(c.field(AirField::Enthalpy)->toolTip(), QString("Entalpia powietrza wilgotnego"));
 
-        // Pressed again, i and X come first: the state is computed from the rounded texts.
+        // Pressed again: the same state from the same typed pair, not from the rounded i and X.
+        for (int k = 0; k < 3; ++k) {
+            c.press("calculate");
+            QCOMPARE(c.field(AirField::Temperature)->text(), QString("20"));
+            QCOMPARE(c.field(AirField::Humidity)->text(), QString("50"));
+            QCOMPARE(c.field(AirField::Saturation)->text(), QString("2336.5"));
+            QCOMPARE(c.field(AirField::Moisture)->text(), QString("0.00726"));
+        }
+    }
+
+    void aChangedValueIsComputedFromWhatTheUserTyped()
+    {
+        Calculator c;
+        c.type(AirField::Temperature, "20");
+        c.type(AirField::Humidity, "50");
         c.press("calculate");
-        QCOMPARE(c.field(AirField::Temperature)->text(), QString("20"));
-        QCOMPARE(c.field(AirField::Humidity)->text(), QString("50.1"));
+        QCOMPARE(c.field(AirField::Enthalpy)->text(), QString("38.5"));
+
+        // t = 25 typed over 20: the pair is still t and φ, computed from 25 and 50.
+        c.field(AirField::Temperature)->selectAll();
+        c.type(AirField::Temperature, "25");
+        c.press("calculate");
+        QCOMPARE(c.field(AirField::Temperature)->text(), QString("25"));
+        QCOMPARE(c.field(AirField::Humidity)->text(), QString("50"));
+        // φ, the other typed value, stays open to a change; i and X show results.
+        QVERIFY(c.field(AirField::Humidity)->isEnabled());
+        QVERIFY(!c.field(AirField::Enthalpy)->isEnabled());
+        QVERIFY(!c.field(AirField::Moisture)->isEnabled());
+        const QStringList first = {c.field(AirField::Enthalpy)->text(), c.field(AirField::Moisture)->text(),
+                                   c.field(AirField::Saturation)->text(), c.field(AirField::WetBulb)->text()};
+        QCOMPARE(first, (QStringList{"50.3", "0.00988", "3166.3", "17.8"}));
+        // And again, without a drift.
+        c.press("calculate");
+        c.press("calculate");
+        const QStringList again = {c.field(AirField::Enthalpy)->text(), c.field(AirField::Moisture)->text(),
+                                   c.field(AirField::Saturation)->text(), c.field(AirField::WetBulb)->text()};
+        QCOMPARE(again, first);
+        QCOMPARE(c.field(AirField::Humidity)->text(), QString("50"));
+        c.field(AirField::Humidity)->selectAll();
+        c.type(AirField::Humidity, "60");
+        c.press("calculate");
+        QCOMPARE(c.field(AirField::Temperature)->text(), QString("25"));
+        QCOMPARE(c.field(AirField::Saturation)->text(), QString("3166.3"));
+        QCOMPARE(c.field(AirField::Moisture)->text(),
+                 QString::fromStdString(ShownAirTexts(*CalculateAir({"", "", "25", "60", "101300"}, NumberFormat::point()),
+                                                      NumberFormat::point())[1].second));
+        QVERIFY(c.test.prompter.messages.empty());
+
+        // After "Wyczyść" the next two typed values are the pair, whichever they are.
+        c.press("clear");
+        c.type(AirField::Enthalpy, "42.6766");
+        c.type(AirField::Moisture, "0.008");
+        c.press("calculate");
+        QCOMPARE(c.field(AirField::WetBulb)->text(), QString("15.3"));
+        c.press("calculate");
+        QCOMPARE(c.field(AirField::Enthalpy)->text(), QString("42.6766"));
+        QCOMPARE(c.field(AirField::Moisture)->text(), QString("0.008"));
+    }
+
+    void commaAndPointAreBothRead()
+    {
+        Calculator c;
+        c.type(AirField::Temperature, "20,5");
+        c.type(AirField::Humidity, "50.5");
+        c.field(AirField::Barometric)->setText("101300,0");
+        c.press("calculate");
+        QVERIFY2(c.test.prompter.messages.empty(), qPrintable(c.test.prompter.lastText()));
+        const QString comma_x = c.field(AirField::Moisture)->text();
+        QVERIFY(!comma_x.isEmpty());
+        c.press("clear");
+        c.type(AirField::Temperature, "20.5");
+        c.type(AirField::Humidity, "50,5");
+        c.press("calculate");
+        QCOMPARE(c.field(AirField::Moisture)->text(), comma_x);
+    }
+
+    void messagesAreInTheUsersLanguage()
+    {
+        Calculator c;
+        c.test.program.settings.language = 2;
+        c.test.program.language.load(c.test.folder / "languages/english.lng", CodePage::Cp1250);
+        c.window.applyLanguage(c.test.program.language);
+        c.type(AirField::Temperature, "2x");
+        c.type(AirField::Humidity, "50");
+        c.press("calculate");
+        QCOMPARE(c.test.prompter.lastText(), QString("\"2x\" is not a valid number."));
     }
 
     void refusesStatesThatAreNotAllowed()
@@ -103,12 +185,12 @@ private slots:
         c.press("calculate");
         QCOMPARE(c.test.prompter.lastText(), QString("Niedozwolone dane parametrów"));
 
-        // A text that is no number is reported, nothing shown.
+        // A text that is no number is reported as typed, nothing shown.
         c.press("clear");
-        c.type(AirField::Temperature, "2x");
+        c.type(AirField::Temperature, "2,5x");
         c.type(AirField::Humidity, "50");
         c.press("calculate");
-        QVERIFY(c.test.prompter.lastText().contains("2x"));
+        QCOMPARE(c.test.prompter.lastText(), QString("„2,5x” nie jest poprawną liczbą."));
         QVERIFY(c.field(AirField::Enthalpy)->text().isEmpty());
     }
 

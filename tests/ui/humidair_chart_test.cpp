@@ -158,12 +158,37 @@ private slots:
         QCOMPARE(c.window.contents().points().size(), std::size_t{2});
         QCOMPARE(c.window.contents().points()[1].name, std::string("a"));
 
-        // Above saturation the point is stored with φ = 1; cancelling adds nothing.
-        c.clickPoint("mgla", 0.030, 5);
-        QCOMPARE(c.window.contents().points()[2].humidity, 1.0);
+        // Cancelling adds nothing.
         WhenModal(dialog, [dialog] { QTest::keyClick(dialog, Qt::Key_Escape); });
         QTest::mouseClick(c.window.view(), Qt::LeftButton, {}, c.at(0.005, 0));
-        QCOMPARE(c.window.contents().points().size(), std::size_t{3});
+        QCOMPARE(c.window.contents().points().size(), std::size_t{2});
+    }
+
+    void theFogRegionIsNoPlaceForAPoint()
+    {
+        Chart c;
+        // Should the name dialog open, it is cancelled and the test says so.
+        bool asked = false;
+        PointNameDialog* dialog = c.window.pointNameDialog();
+        WhenModal(dialog, [&] {
+            asked = true;
+            dialog->reject();
+        });
+        const QPoint fog = c.at(0.030, 5);
+        QTest::mouseMove(c.window.view(), fog);
+        QTest::mouseClick(c.window.view(), Qt::LeftButton, {}, fog);
+        QVERIFY(!asked);
+        QVERIFY(c.window.contents().points().empty());
+        QCOMPARE(c.ellipses(), std::size_t{0});
+        QCOMPARE(c.prompter().messages.size(), std::size_t{1});
+        QCOMPARE(c.prompter().messages[0].text,
+                 QString("Tu jest obszar mgły (powyżej linii nasycenia) - w tym miejscu nie można dodać punktu."));
+        QCOMPARE(c.prompter().messages[0].title, QString("IX CHART INFO"));
+
+        // The readout there: saturated air, its dew point its own temperature.
+        const QStringList lines = c.window.readoutPanel()->lines();
+        QCOMPARE(lines[4], QString("φ = 100 %"));
+        QCOMPARE(lines[7].mid(4), lines[1].mid(4)); // "tr= 5 C" beside "t = 5 C"
     }
 
     void pointDataDialogAddsAndEdits()
@@ -183,6 +208,16 @@ private slots:
         });
         c.window.action("addPoint")->trigger();
         QCOMPARE(shown, (QStringList{"45.48", "1.2", "69", "1602.85", "99697.15", "14.07"}));
+        // A comma reads as the point does.
+        QString comma_enthalpy;
+        WhenModal(dialog, [&] {
+            dialog->field(F::Moisture)->clear();
+            QTest::keyClicks(dialog->field(F::Moisture), "10,0");
+            comma_enthalpy = dialog->field(F::Enthalpy)->text();
+            QTest::mouseClick(Child<QPushButton>(*dialog, "cancel"), Qt::LeftButton);
+        });
+        c.window.action("addPoint")->trigger();
+        QCOMPARE(comma_enthalpy, QString("45.48"));
         QCOMPARE(c.window.contents().points().size(), std::size_t{1});
         QCOMPARE(c.window.contents().points()[0].humidity, 0.69);
         QCOMPARE(c.ellipses(), std::size_t{1});
@@ -253,8 +288,14 @@ private slots:
         QCOMPARE(m[2].text, QString("WCZYTAJ PUNKT 2"));
         QCOMPARE(m[2].title, QString("IX CHART INFO"));
 
-        // The heat follows the air flow of the settings.
-        c.window.settingsDialog()->airFlowEdit()->setText("2000");
+        // The heat follows the air flow of the settings, typed with either separator.
+        IxChartSettingsDialog* settings = c.window.settingsDialog();
+        WhenModal(settings, [settings] {
+            settings->airFlowEdit()->setText("2000,0");
+            QTest::mouseClick(settings->okButton(), Qt::LeftButton);
+        });
+        c.window.action("settings")->trigger();
+        QCOMPARE(c.prompter().messages.size(), std::size_t{3});
         list->rebuild();
         QCOMPARE(HeatColumn(*list)[0], QString::number(std::round(heat * 200) / 100, 'g', 15));
     }
@@ -368,39 +409,146 @@ private slots:
         QCOMPARE(c.window.contents().processes().size(), std::size_t{50});
     }
 
+    void closingWithUnsavedPointsAsksToSave()
+    {
+        Chart c;
+        // Nothing to save: it closes without a question.
+        QTest::mouseClick(Child<QPushButton>(c.window, "close"), Qt::LeftButton);
+        QVERIFY(!c.window.isVisible());
+        QVERIFY(c.prompter().messages.empty());
+        c.window.show();
+
+        c.clickPoint("A", 0.010, 20);
+        const QString question = QStringLiteral("Punkty lub przemiany wykresu nie zostały zapisane. "
+                                                "Zapisać je przed zamknięciem?");
+        // Cancel keeps it open, from every way of closing it.
+        c.prompter().save_choices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Cancel};
+        QTest::mouseClick(Child<QPushButton>(c.window, "close"), Qt::LeftButton);
+        c.window.action("quit")->trigger();
+        c.window.close();
+        QVERIFY(c.window.isVisible());
+        QCOMPARE(c.prompter().messages.size(), std::size_t{3});
+        QCOMPARE(c.prompter().messages[0].text, question);
+        QCOMPARE(c.prompter().messages[0].title, QString::fromStdString(c.test.program.MessageTitle));
+
+        // Save, but the file dialog is cancelled: still open, nothing written.
+        c.prompter().save_choices = {SaveChoice::Save};
+        c.prompter().file_names = {QString()};
+        c.window.reject();
+        QVERIFY(c.window.isVisible());
+        QCOMPARE(c.prompter().file_requests.back().filter, QString("Pliki IX CHART (*.ixc)"));
+
+        // Save to a file that cannot be written: the message, still open.
+        c.prompter().save_choices = {SaveChoice::Save};
+        c.prompter().file_names = {QString::fromStdString((c.test.folder / "brak" / "w.ixc").string())};
+        c.window.reject();
+        QVERIFY(c.window.isVisible());
+        QVERIFY(c.prompter().lastText().contains("w.ixc"));
+
+        // Discard closes; the points stay for the run, still unsaved, so the next close asks again.
+        c.prompter().save_choices = {SaveChoice::Discard};
+        const std::size_t asked = c.prompter().messages.size();
+        c.window.reject();
+        QVERIFY(!c.window.isVisible());
+        QCOMPARE(c.prompter().messages.size(), asked + 1);
+        c.window.show();
+        QCOMPARE(c.window.contents().points().size(), std::size_t{1});
+
+        // Save through the chart's own save: written, closed, and the next close asks nothing.
+        const QString file = QString::fromStdString((c.test.folder / "zamkniety.ixc").string());
+        c.prompter().save_choices = {SaveChoice::Save};
+        c.prompter().file_names = {file};
+        c.window.reject();
+        QVERIFY(!c.window.isVisible());
+        QCOMPARE(std::filesystem::file_size(c.test.folder / "zamkniety.ixc"), 104u);
+        QCOMPARE(c.window.windowTitle(), "IX-CHART  " + file);
+        c.window.show();
+        const std::size_t after_save = c.prompter().messages.size();
+        c.window.reject();
+        QVERIFY(!c.window.isVisible());
+        QCOMPARE(c.prompter().messages.size(), after_save);
+
+        // A process is a change too; so is a deleted point. "Nowy" leaves nothing to save.
+        c.window.show();
+        c.defineProcess("P", 0, 0);
+        c.prompter().save_choices = {SaveChoice::Cancel};
+        c.window.reject();
+        QVERIFY(c.window.isVisible());
+        c.window.action("newChart")->trigger();
+        c.window.reject();
+        QVERIFY(!c.window.isVisible());
+
+        // In English.
+        c.test.program.settings.language = 2;
+        c.test.program.language.load(c.test.folder / "languages/english.lng", CodePage::Cp1250);
+        c.window.applyLanguage(c.test.program.language);
+        c.window.show();
+        c.clickPoint("B", 0.010, 20);
+        c.prompter().save_choices = {SaveChoice::Discard};
+        c.window.reject();
+        QCOMPARE(c.prompter().lastText(), QString("The chart's points or processes have not been saved. Save them before closing?"));
+    }
+
     void settingsPressureAndLineFamilies()
     {
         Chart c;
         IxChartSettingsDialog* settings = c.window.settingsDialog();
         QCOMPARE(settings->windowTitle(), QString("USTAWIENIA"));
+        const QString range = QStringLiteral("Ciśnienie barometryczne musi mieścić się w przedziale od 80000 do 120000 Pa");
+        const QPoint probe = c.at(0.010, 20);
+        QTest::mouseMove(c.window.view(), probe + QPoint(1, 0));
+        QTest::mouseMove(c.window.view(), probe);
+        const QStringList readout = c.window.readoutPanel()->lines();
+
+        // Refused values: their message, and the dialog stays open with the pressure in force.
+        QStringList kept;
+        bool stayed_open = true;
         WhenModal(settings, [&] {
-            settings->pressureEdit()->setText("70000");
-            QTest::mouseClick(settings->okButton(), Qt::LeftButton);
+            for (const char* refused : {"50000", "0", "120000,5", "abc", "-101300"}) {
+                settings->pressureEdit()->setText(refused);
+                QTest::mouseClick(settings->okButton(), Qt::LeftButton);
+                stayed_open = stayed_open && settings->isVisible();
+                kept << settings->pressureEdit()->text();
+            }
+            // Closed without OK: what it shows is not applied either.
+            settings->pressureEdit()->setText("90000");
+            settings->enthalpyBox()->setChecked(false);
+            settings->reject();
         });
         c.window.action("settings")->trigger();
-        QCOMPARE(c.prompter().messages.size(), std::size_t{1});
-        QCOMPARE(c.prompter().messages[0].text,
-                 QString("Ciśnienie barometryczne musi mieścić się w przedziale od 80000 do 120000 Pa"));
-        QCOMPARE(c.window.pressurePanel()->caption(), QString("pb = 700 hPa"));
+        QVERIFY(stayed_open);
+        QCOMPARE(kept, QStringList(5, "101300"));
+        const auto& m = c.prompter().messages;
+        QCOMPARE(m.size(), std::size_t{5});
+        QCOMPARE(m[0].text, range);
+        QCOMPARE(m[1].text, range);
+        QCOMPARE(m[2].text, range);
+        QCOMPARE(m[3].text, QString("„abc” nie jest poprawną liczbą."));
+        QCOMPARE(m[4].text, range);
+        QCOMPARE(settings->options().barometric_pa, 101300.0);
+        QVERIFY(settings->options().enthalpy_lines);
+        QCOMPARE(settings->pressureEdit()->text(), QString("101300"));
+        QVERIFY(settings->enthalpyBox()->isChecked());
+        QCOMPARE(c.window.pressurePanel()->caption(), QString("pb = 1013 hPa"));
+        QTest::mouseMove(c.window.view(), probe + QPoint(1, 0));
+        QTest::mouseMove(c.window.view(), probe);
+        QCOMPARE(c.window.readoutPanel()->lines(), readout);
 
-        // A pressure that is not a number: reported, the dialog stays, the picture too.
+        // An accepted pressure, with a comma, and the line families switched off.
         const std::size_t items = c.window.view()->chart().items.size();
         WhenModal(settings, [&] {
-            settings->pressureEdit()->setText("1013,25");
-            QTest::mouseClick(settings->okButton(), Qt::LeftButton);
-            QVERIFY(settings->isVisible());
-            settings->pressureEdit()->setText("101300");
+            settings->pressureEdit()->setText("95000,5");
             for (QCheckBox* box : {settings->humidityBox(), settings->densityBox(), settings->enthalpyBox()}) {
                 box->setChecked(false);
             }
             QTest::mouseClick(settings->okButton(), Qt::LeftButton);
         });
         c.window.action("settings")->trigger();
-        QVERIFY(c.prompter().messages[1].text.contains("1013,25"));
-        QCOMPARE(c.prompter().messages.size(), std::size_t{2});
+        QCOMPARE(c.prompter().messages.size(), std::size_t{5});
+        QCOMPARE(settings->options().barometric_pa, 95000.5);
         QVERIFY(c.window.view()->chart().items.size() < items);
         QVERIFY(c.window.view()->chart().all<PolylineItem>().empty());
-        QCOMPARE(c.window.pressurePanel()->caption(), QString("pb = 1013 hPa"));
+        QCOMPARE(c.window.pressurePanel()->caption(), QString("pb = 950.005 hPa"));
 
         // Under a language file the message is its line 1036.
         c.test.program.settings.language = 2;
@@ -410,9 +558,15 @@ private slots:
         WhenModal(settings, [&] {
             settings->pressureEdit()->setText("130000");
             QTest::mouseClick(settings->okButton(), Qt::LeftButton);
+            settings->airFlowEdit()->setText("1000 m3");
+            QTest::mouseClick(settings->okButton(), Qt::LeftButton);
+            QCOMPARE(settings->airFlowEdit()->text(), QString("1000"));
+            settings->reject();
         });
         c.window.action("settings")->trigger();
-        QCOMPARE(c.prompter().lastText(), QString("The barometric pressure must lie between 80000 and 120000 Pa."));
+        QCOMPARE(c.prompter().messages[5].text, QString("The barometric pressure must lie between 80000 and 120000 Pa."));
+        QCOMPARE(c.prompter().lastText(), QString("\"1000 m3\" is not a valid number."));
+        QCOMPARE(settings->options().barometric_pa, 95000.5);
         QCOMPARE(c.window.readoutPanel()->title(), QString("Air properties"));
     }
 };

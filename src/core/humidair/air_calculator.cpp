@@ -1,5 +1,7 @@
 #include "core/humidair/air_calculator.h"
 
+#include "core/errors.h"
+#include "core/message_lines.h"
 #include "core/text/rounding.h"
 
 #include <algorithm>
@@ -57,6 +59,16 @@ std::optional<HumidAirState> Complete(HumidAirState s, double humidity_fraction)
 
 } // namespace
 
+double ReadTypedNumber(const std::string& text, NumberFormat format)
+{
+    try {
+        return ParseNumber(NormalizeDecimal(text, format), format);
+    } catch (const ConversionError& error) {
+        // The message names what the user typed, not the text after the separator was changed.
+        throw ConversionError(error.what(), {message_line::kNotANumber, {text}});
+    }
+}
+
 std::pair<AirField, AirField> FieldsOf(AirInputPair pair)
 {
     switch (pair) {
@@ -78,6 +90,57 @@ std::optional<AirInputPair> ChooseInputPair(const AirCalculatorTexts& texts)
         if (!TextOf(texts, first).empty() && !TextOf(texts, second).empty()) return pair;
     }
     return std::nullopt;
+}
+
+std::optional<AirInputPair> PairOf(AirField one, AirField other)
+{
+    for (AirInputPair pair : kPairOrder) {
+        const auto [first, second] = FieldsOf(pair);
+        if ((first == one && second == other) || (first == other && second == one)) return pair;
+    }
+    return std::nullopt;
+}
+
+void AirInputOrigins::typed(AirField field)
+{
+    const std::size_t k = InputIndex(field);
+    if (k >= typed_at_.size()) return;
+    typed_at_[k] = ++clock_;
+    shown_[k] = false;
+}
+
+void AirInputOrigins::shown(AirField field)
+{
+    const std::size_t k = InputIndex(field);
+    if (k >= shown_.size()) return;
+    shown_[k] = true;
+    typed_at_[k] = 0;
+}
+
+void AirInputOrigins::clear()
+{
+    typed_at_ = {};
+    shown_ = {};
+    clock_ = 0;
+}
+
+bool AirInputOrigins::holdsResult(AirField field) const
+{
+    const std::size_t k = InputIndex(field);
+    return k < shown_.size() && shown_[k];
+}
+
+std::optional<AirInputPair> AirInputOrigins::pair(const AirCalculatorTexts& texts) const
+{
+    if (texts.barometric.empty()) return std::nullopt;
+    std::vector<std::size_t> given;
+    for (std::size_t k = 0; k < kAirInputs.size(); ++k) {
+        if (!shown_[k] && !TextOf(texts, kAirInputs[k]).empty()) given.push_back(k);
+    }
+    if (given.size() < 2) return std::nullopt;
+    // Typed last first; the fields' own order among the rest, which is the order of the pairs.
+    std::stable_sort(given.begin(), given.end(), [this](std::size_t a, std::size_t b) { return typed_at_[a] > typed_at_[b]; });
+    return PairOf(kAirInputs[given[0]], kAirInputs[given[1]]);
 }
 
 std::optional<HumidAirState> ComputeHumidAirState(AirInputPair pair, double a, double b, double pb)
@@ -140,14 +203,17 @@ std::optional<HumidAirState> ComputeHumidAirState(AirInputPair pair, double a, d
     return Complete(s, phi);
 }
 
-std::optional<AirCalculation> CalculateAir(const AirCalculatorTexts& texts, NumberFormat format)
+std::optional<AirCalculation> CalculateAir(const AirCalculatorTexts& texts, NumberFormat format,
+                                           std::optional<AirInputPair> pair)
 {
-    const std::optional<AirInputPair> pair = ChooseInputPair(texts);
-    if (!pair) return std::nullopt;
+    if (!pair) pair = ChooseInputPair(texts);
+    if (!pair || texts.barometric.empty()) return std::nullopt;
     const auto [first, second] = FieldsOf(*pair);
-    const double a = ParseNumber(TextOf(texts, first), format);
-    const double b = ParseNumber(TextOf(texts, second), format);
-    const double pb = ParseNumber(texts.barometric, format);
+    if (TextOf(texts, first).empty() || TextOf(texts, second).empty()) return std::nullopt;
+    const auto read = [format](const std::string& text) { return ReadTypedNumber(text, format); };
+    const double a = read(TextOf(texts, first));
+    const double b = read(TextOf(texts, second));
+    const double pb = read(texts.barometric);
     return AirCalculation{*pair, ComputeHumidAirState(*pair, a, b, pb)};
 }
 

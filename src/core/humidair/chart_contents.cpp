@@ -37,6 +37,7 @@ void ChartContents::addPoint(ChartPoint point)
     CheckFits(points_.size() + 1, kMaxChartPoints, "points");
     point.name = CutToCharacters(point.name, kPointNameCapacity);
     points_.push_back(std::move(point));
+    unsaved_ = true;
 }
 
 void ChartContents::replacePoint(std::size_t index, ChartPoint point)
@@ -44,33 +45,42 @@ void ChartContents::replacePoint(std::size_t index, ChartPoint point)
     if (index >= points_.size()) return;
     point.name = CutToCharacters(point.name, kPointNameCapacity);
     points_[index] = std::move(point);
+    unsaved_ = true;
 }
 
 void ChartContents::deletePoint(std::size_t index)
 {
-    if (index < points_.size()) points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index >= points_.size()) return;
+    points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(index));
+    unsaved_ = true;
 }
 
 void ChartContents::addProcess(ChartProcess process)
 {
     CheckFits(processes_.size() + 1, kMaxChartProcesses, "processes");
     processes_.push_back(Fitted(std::move(process)));
+    unsaved_ = true;
 }
 
 void ChartContents::replaceProcess(std::size_t index, ChartProcess process)
 {
-    if (index < processes_.size()) processes_[index] = Fitted(std::move(process));
+    if (index >= processes_.size()) return;
+    processes_[index] = Fitted(std::move(process));
+    unsaved_ = true;
 }
 
 void ChartContents::setDrawLine(std::size_t index, bool draw)
 {
-    if (index < processes_.size()) processes_[index].draw_line = draw;
+    if (index >= processes_.size() || processes_[index].draw_line == draw) return;
+    processes_[index].draw_line = draw;
+    unsaved_ = true;
 }
 
 void ChartContents::clear()
 {
     points_.clear();
     processes_.clear();
+    unsaved_ = false;
 }
 
 void ChartContents::replaceAll(std::vector<ChartPoint> points, std::vector<ChartProcess> processes)
@@ -79,6 +89,7 @@ void ChartContents::replaceAll(std::vector<ChartPoint> points, std::vector<Chart
     CheckFits(processes.size(), kMaxChartProcesses, "processes");
     points_ = std::move(points);
     processes_ = std::move(processes);
+    unsaved_ = false;
 }
 
 std::vector<ProcessRow> ProcessRows(const ChartContents& contents, double air_flow_m3h, NumberFormat format)

@@ -33,13 +33,19 @@ public:
     void replaceProcess(std::size_t index, ChartProcess process);
     void setDrawLine(std::size_t index, bool draw);
 
+    // A new chart, or the chart as read from its files: nothing to save.
     void clear();
     // DataError when either list is over its limit; nothing changes then.
     void replaceAll(std::vector<ChartPoint> points, std::vector<ChartProcess> processes);
 
+    // Whether a point or process changed since the chart was started anew, opened or saved.
+    bool unsaved() const { return unsaved_; }
+    void markSaved() { unsaved_ = false; }
+
 private:
     std::vector<ChartPoint> points_;
     std::vector<ChartProcess> processes_;
+    bool unsaved_ = false;
 };
 
 // One line of the process list ("LISTA PRZEMIAN").

@@ -1,6 +1,7 @@
 #include "core/humidair/chart_file.h"
 
 #include "core/errors.h"
+#include "core/humidair/humid_air_lines.h"
 #include "core/message_lines.h"
 #include "core/shell/file_io.h"
 
@@ -22,7 +23,7 @@ std::string EncodeAll(const std::vector<Record>& records, std::size_t size, Enco
 
 template <typename Record, typename Decode>
 std::vector<Record> ReadRecords(const std::filesystem::path& file, std::size_t size, std::size_t capacity,
-                                const char* what, Decode decode)
+                                const char* what, int too_many_line, Decode decode)
 {
     const std::string bytes = ReadWholeFile(file);
     if (bytes.size() % size != 0) {
@@ -33,7 +34,8 @@ std::vector<Record> ReadRecords(const std::filesystem::path& file, std::size_t s
     const std::size_t count = bytes.size() / size;
     if (count > capacity) {
         throw DataError("The file " + PathText(file) + " holds " + std::to_string(count) + " " + what
-                        + "; a chart holds at most " + std::to_string(capacity));
+                        + "; a chart holds at most " + std::to_string(capacity),
+                        {too_many_line, {PathText(file), std::to_string(count), std::to_string(capacity)}});
     }
     std::vector<Record> records;
     records.reserve(count);
@@ -59,7 +61,8 @@ void WriteChartFiles(const std::filesystem::path& chart_file, const std::vector<
     // A chart name ending in "p" would be its own process file: the processes would replace the points.
     if (process_file == chart_file) {
         throw FileError("Cannot save the chart as " + PathText(chart_file)
-                        + ": its process file would have the same name; choose a name that does not end in \"p\"");
+                        + ": its process file would have the same name; choose a name that does not end in \"p\"",
+                        {humid_air_line::kProcessFileClash, {PathText(chart_file)}});
     }
     // Written as one: a process file that cannot be written must not leave new points
     // beside the old processes.
@@ -71,12 +74,13 @@ void WriteChartFiles(const std::filesystem::path& chart_file, const std::vector<
 
 std::vector<ChartPoint> ReadChartPointFile(const std::filesystem::path& chart_file)
 {
-    return ReadRecords<ChartPoint>(chart_file, kChartPointSize, kMaxChartPoints, "points", DecodeChartPoint);
+    return ReadRecords<ChartPoint>(chart_file, kChartPointSize, kMaxChartPoints, "points", humid_air_line::kTooManyPoints,
+                                   DecodeChartPoint);
 }
 
 std::vector<ChartProcess> ReadChartProcessFile(const std::filesystem::path& process_file)
 {
-    return ReadRecords<ChartProcess>(process_file, kChartProcessSize, kMaxChartProcesses, "processes",
+    return ReadRecords<ChartProcess>(process_file, kChartProcessSize, kMaxChartProcesses, "processes", humid_air_line::kTooManyProcesses,
                                      DecodeChartProcess);
 }
 

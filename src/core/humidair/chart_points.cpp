@@ -1,5 +1,6 @@
 #include "core/humidair/chart_points.h"
 
+#include "core/humidair/air_calculator.h"
 #include "core/text/code_page.h"
 #include "core/text/rounding.h"
 
@@ -29,7 +30,7 @@ double WetBulbOrNothing(double enthalpy, double pb) { return WetBulbSearch(entha
 // The stored wet-bulb temperature may be missing; so may its text.
 double NumberOrNothing(const std::string& text, NumberFormat format)
 {
-    return text.empty() ? kNaN : ParseNumber(text, format);
+    return text.empty() ? kNaN : ReadTypedNumber(text, format);
 }
 
 } // namespace
@@ -71,9 +72,9 @@ std::optional<PointDataTexts> ComputePointData(const PointDataTexts& typed, Poin
     if (changed == PointDataInput::Temperature && typed.temperature == "-") return std::nullopt;
     double x = 0.001;
     if (!typed.moisture_gkg.empty() && !(changed == PointDataInput::Moisture && typed.moisture_gkg == "0")) {
-        x = ParseNumber(typed.moisture_gkg, f) / 1000;
+        x = ReadTypedNumber(typed.moisture_gkg, f) / 1000;
     }
-    const double t = typed.temperature.empty() ? 0 : ParseNumber(typed.temperature, f);
+    const double t = typed.temperature.empty() ? 0 : ReadTypedNumber(typed.temperature, f);
     const double i = EnthalpyOf(t, x);
     const double rho = HumidAirDensity(pb, x, t);
     const double ps = SaturationPressure(t);
@@ -113,14 +114,14 @@ ChartPoint PointFromDataTexts(const PointDataTexts& texts, double pb, NumberForm
 {
     ChartPoint point;
     point.name = CutToCharacters(texts.name, kPointNameCapacity);
-    point.moisture_kgkg = ParseNumber(texts.moisture_gkg, f) / 1000;
-    point.temperature_c = ParseNumber(texts.temperature, f);
-    point.enthalpy_kjkg = ParseNumber(texts.enthalpy, f);
-    point.density_kgm3 = ParseNumber(texts.density, f);
-    point.humidity = ParseNumber(texts.humidity_percent, f) / 100;
-    point.vapour_pa = ParseNumber(texts.vapour, f);
-    point.dry_air_pa = ParseNumber(texts.dry_air, f);
-    point.dew_point_c = ParseNumber(texts.dew_point, f);
+    point.moisture_kgkg = ReadTypedNumber(texts.moisture_gkg, f) / 1000;
+    point.temperature_c = ReadTypedNumber(texts.temperature, f);
+    point.enthalpy_kjkg = ReadTypedNumber(texts.enthalpy, f);
+    point.density_kgm3 = ReadTypedNumber(texts.density, f);
+    point.humidity = ReadTypedNumber(texts.humidity_percent, f) / 100;
+    point.vapour_pa = ReadTypedNumber(texts.vapour, f);
+    point.dry_air_pa = ReadTypedNumber(texts.dry_air, f);
+    point.dew_point_c = ReadTypedNumber(texts.dew_point, f);
     point.wet_bulb_c = NumberOrNothing(texts.wet_bulb, f);
     point.barometric_pa = pb;
     return point;

@@ -1,6 +1,7 @@
 #include "core/humidair/humid_air.h"
 
 #include "core/errors.h"
+#include "core/humidair/humid_air_lines.h"
 #include "core/text/number_format.h"
 
 #include <cmath>
@@ -17,10 +18,13 @@ constexpr int kSearchSteps = 300'000;
 // Steps up from -30 °C and returns the first temperature whose residual is not positive.
 // Stops without a value once the saturation pressure reaches pb, where the formulas divide
 // by zero and no air exists any more.
+// The step is added to t at every turn, not computed as -30 + n·0.001: the two differ in
+// the last bits, and near a residual of zero that moves a shown value by a tenth.
 std::optional<double> SteppedSearch(double barometric_pa, const std::function<double(double t, double s)>& residual)
 {
+    double t = kSearchStart_c;
     for (int n = 1; n <= kSearchSteps; ++n) {
-        const double t = kSearchStart_c + n * kSearchStep_c;
+        t += kSearchStep_c;
         const double s = SaturationPressure(t);
         if (!(s < barometric_pa)) return std::nullopt;
         if (residual(t, s) <= 0) return t;
@@ -43,7 +47,8 @@ double SaturationTemperature(double p)
 {
     if (!(p > 0)) {
         throw DataError("Water vapour at " + FormatShortest(p, NumberFormat::point())
-                        + " Pa has no dew point: the pressure must be above 0");
+                            + " Pa has no dew point: the pressure must be above 0",
+                        {humid_air_line::kNoDewPoint, {FormatShortest(p, NumberFormat::point()) + " Pa"}});
     }
     const double ln = std::log(p);
     if (p <= 1147.3) return 13.49679 * ln - 86.07701;

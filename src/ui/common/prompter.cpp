@@ -37,6 +37,15 @@ bool QtPrompter::askOkCancel(const QString& text, const QString& title)
     return QMessageBox::question(ActiveWindow(), title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+SaveChoice QtPrompter::askSaveDiscardCancel(const QString& text, const QString& title)
+{
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        ActiveWindow(), title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) return SaveChoice::Save;
+    if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
 QString QtPrompter::chooseFileToOpen(const FileDialogRequest& request)
 {
     return RunFileDialog(request, QFileDialog::AcceptOpen);

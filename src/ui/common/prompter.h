@@ -13,6 +13,9 @@ struct FileDialogRequest {
     QString file_name;        // preset name
 };
 
+// The answer to a question about changes that were not saved.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Every modal question the program asks: window tests script the answers instead of
 // blocking on a real dialog.
 class Prompter {
@@ -25,6 +28,8 @@ public:
     // The chosen file's full name, or empty when cancelled.
     virtual QString chooseFileToOpen(const FileDialogRequest& request) = 0;
     virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
+    // Unsaved changes: the buttons Save, Discard and Cancel; Esc and closing the box cancel.
+    virtual SaveChoice askSaveDiscardCancel(const QString& text, const QString& title) = 0;
 };
 
 // The real dialogs, parented to whatever window is active.
@@ -35,6 +40,7 @@ public:
     bool askOkCancel(const QString& text, const QString& title) override;
     QString chooseFileToOpen(const FileDialogRequest& request) override;
     QString chooseFileToSave(const FileDialogRequest& request) override;
+    SaveChoice askSaveDiscardCancel(const QString& text, const QString& title) override;
 };
 
 } // namespace kalvintera

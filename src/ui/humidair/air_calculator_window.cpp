@@ -137,8 +137,13 @@ void AirCalculatorWindow::setInputEnabled(QLineEdit* edit, bool enabled)
 
 void AirCalculatorWindow::inputEdited(AirField which)
 {
+    origins_.typed(which);
+    // Only values the user gave make a pair: a result shown in a field does not take the
+    // place of the other value typed, which stays open to changes.
     std::array<bool, 4> filled{};
-    for (std::size_t k = 0; k < kAirInputs.size(); ++k) filled[k] = !fields_.at(kAirInputs[k])->text().isEmpty();
+    for (std::size_t k = 0; k < kAirInputs.size(); ++k) {
+        filled[k] = !fields_.at(kAirInputs[k])->text().isEmpty() && !origins_.holdsResult(kAirInputs[k]);
+    }
     for (AirField other : InputsToDisable(which, filled)) setInputEnabled(fields_.at(other), false);
 }
 
@@ -149,7 +154,9 @@ void AirCalculatorWindow::calculate()
                                    TextOf(fields_.at(AirField::Barometric))};
     std::optional<AirCalculation> calculation;
     try {
-        calculation = CalculateAir(texts, program_.numbers);
+        const std::optional<AirInputPair> pair = origins_.pair(texts);
+        if (!pair) return; // no complete pair
+        calculation = CalculateAir(texts, program_.numbers, pair);
     } catch (const KalvinteraError& error) {
         ReportError(program_, error);
         return;
@@ -161,11 +168,13 @@ void AirCalculatorWindow::calculate()
     }
     for (const auto& [which, text] : ShownAirTexts(*calculation, program_.numbers)) {
         fields_.at(which)->setText(QString::fromStdString(text));
+        origins_.shown(which);
     }
 }
 
 void AirCalculatorWindow::clear()
 {
+    origins_.clear();
     for (const auto& [which, edit] : fields_) {
         if (which == AirField::Barometric) continue;
         edit->clear();

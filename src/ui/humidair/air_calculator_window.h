@@ -41,6 +41,7 @@ private:
     void setInputEnabled(QLineEdit* edit, bool enabled);
 
     AirCalculatorHelp& help_;
+    AirInputOrigins origins_;
     std::map<AirField, QLineEdit*> fields_;
     QWidget* grid_ = nullptr;
     QLabel* title_ = nullptr;

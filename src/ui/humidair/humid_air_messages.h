@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 
 #include <QString>
@@ -19,10 +20,11 @@ inline void ShowChartInfo(const Program& program, const QString& text)
     program.prompter.showInfo(text, kChartInfoTitle);
 }
 
-// What the general error handler shows for an error that ends a user action.
+// What the general error handler shows for an error that ends a user action: its message
+// in the current language, never the core's English text.
 inline void ReportError(const Program& program, const std::exception& error)
 {
-    program.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program.MessageTitle));
+    program.prompter.showInfo(UserErrorText(error, program.language), QString::fromStdString(program.MessageTitle));
 }
 
 // Language line `line` when a language file is in force and gives one, else the built-in text.

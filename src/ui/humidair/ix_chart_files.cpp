@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/humidair/chart_file.h"
+#include "core/message_lines.h"
 #include "core/shell/file_io.h"
 #include "ui/common/display_list_painter.h"
 #include "ui/humidair/humid_air_messages.h"
@@ -66,6 +67,7 @@ std::optional<QString> IxChartFiles::saveChart()
         ReportError(program_, error);
         return std::nullopt;
     }
+    contents_.markSaved();
     return QStringLiteral("IX-CHART  ") + chosen;
 }
 
@@ -79,7 +81,8 @@ void IxChartFiles::saveChartPicture(const DisplayList& picture)
     const QString chosen = program_.prompter.chooseFileToSave(request);
     if (chosen.isEmpty()) return;
     if (!SaveDisplayListAsBmp(picture, chosen)) {
-        ReportError(program_, FileError("Cannot write " + PathText(PathOf(chosen))));
+        const std::string path = PathText(PathOf(chosen));
+        ReportError(program_, FileError("Cannot write " + path, UserMessage{message_line::kCannotWrite, {path}}));
     }
 }
 

@@ -1,6 +1,8 @@
 #include "ui/humidair/ix_chart_settings_dialog.h"
 
 #include "core/errors.h"
+#include "core/humidair/air_calculator.h"
+#include "ui/common/error_text.h"
 #include "ui/humidair/humid_air_messages.h"
 
 #include <QCheckBox>
@@ -66,36 +68,59 @@ IxChartSettingsDialog::IxChartSettingsDialog(Program& program, QWidget* parent)
     texts_.add(1005, [this](const QString& text) { air_flow_label_->setText(text); });
 }
 
-IxChartOptions IxChartSettingsDialog::options() const
+void IxChartSettingsDialog::showApplied()
 {
-    IxChartOptions options;
-    options.barometric_pa = ParseNumber(pressure_->text().toStdString(), program_.numbers);
-    options.humidity_lines = humidity_->isChecked();
-    options.density_lines = density_->isChecked();
-    options.enthalpy_lines = enthalpy_->isChecked();
-    return options;
+    pressure_->setText(applied_pressure_);
+    air_flow_->setText(applied_air_flow_);
+    humidity_->setChecked(applied_.humidity_lines);
+    density_->setChecked(applied_.density_lines);
+    enthalpy_->setChecked(applied_.enthalpy_lines);
 }
 
-QString IxChartSettingsDialog::airFlowText() const { return air_flow_->text(); }
+void IxChartSettingsDialog::refuse(const QString& message, QLineEdit* field, const QString& in_force)
+{
+    program_.prompter.showInfo(message, QString::fromStdString(program_.MessageTitle));
+    field->setText(in_force);
+    field->setFocus();
+    field->selectAll();
+}
 
 void IxChartSettingsDialog::confirm()
 {
     double pb = 0;
     try {
-        pb = options().barometric_pa;
+        pb = ReadTypedNumber(pressure_->text().toStdString(), program_.numbers);
     } catch (const ConversionError& error) {
-        ReportError(program_, error); // the chart is not redrawn; the pressure can be corrected
+        refuse(UserErrorText(error, program_.language), pressure_, applied_pressure_);
         return;
     }
-    // An unusual pressure is reported, not refused: the chart is drawn with it.
-    if (pb < kLowestPressure_pa || pb > kHighestPressure_pa) {
-        program_.prompter.showInfo(
-            LineOr(program_, kPressureRangeLine,
-                   QStringLiteral("Ciśnienie barometryczne musi mieścić się w przedziale od 80000 do 120000 Pa")),
-            QString::fromStdString(program_.MessageTitle));
+    // Outside this range the chart's formulas give no meaningful lines (at 0 Pa no air at all).
+    if (!(pb >= kLowestPressure_pa && pb <= kHighestPressure_pa)) {
+        refuse(LineOr(program_, kPressureRangeLine,
+                      QStringLiteral("Ciśnienie barometryczne musi mieścić się w przedziale od 80000 do 120000 Pa")),
+               pressure_, applied_pressure_);
+        return;
     }
+    try {
+        ReadTypedNumber(air_flow_->text().toStdString(), program_.numbers);
+    } catch (const ConversionError& error) {
+        refuse(UserErrorText(error, program_.language), air_flow_, applied_air_flow_);
+        return;
+    }
+    applied_.barometric_pa = pb;
+    applied_.humidity_lines = humidity_->isChecked();
+    applied_.density_lines = density_->isChecked();
+    applied_.enthalpy_lines = enthalpy_->isChecked();
+    applied_pressure_ = pressure_->text();
+    applied_air_flow_ = air_flow_->text();
     accept();
     emit settingsConfirmed();
+}
+
+void IxChartSettingsDialog::done(int result)
+{
+    if (result != QDialog::Accepted) showApplied();
+    ProgramDialog::done(result);
 }
 
 void IxChartSettingsDialog::applyLanguage(const LanguageTable& table)

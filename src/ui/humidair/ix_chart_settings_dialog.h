@@ -12,8 +12,10 @@ class QPushButton;
 namespace kalvintera {
 
 // "USTAWIENIA" of the IX chart: its barometric pressure, which line families are drawn,
-// and the air flow for the heat of processes. The values live in its controls for the
-// run and are read at the moment of use; they are not saved.
+// and the air flow for the heat of processes. The values hold for the run and are not
+// saved. What the controls show takes effect with OK only, and only when every value is
+// acceptable: a refused value leaves the chart as it was, and closing the dialog without
+// OK puts the values in force back into the controls.
 class IxChartSettingsDialog final : public ProgramDialog, public Translatable {
     Q_OBJECT
 public:
@@ -21,10 +23,10 @@ public:
 
     void applyLanguage(const LanguageTable& table) override;
 
-    // The chart's options from the controls; ConversionError when the pressure text is
-    // not a number (read as it stands, with the locale's separator).
-    IxChartOptions options() const;
-    QString airFlowText() const;
+    // The options in force (the last accepted with OK).
+    IxChartOptions options() const { return applied_; }
+    // The air flow in force, m3/h, as typed.
+    QString airFlowText() const { return applied_air_flow_; }
 
     QLineEdit* pressureEdit() const { return pressure_; }
     QLineEdit* airFlowEdit() const { return air_flow_; }
@@ -34,11 +36,22 @@ public:
     QPushButton* okButton() const { return ok_; }
 
 signals:
-    // OK with a readable pressure: the chart is to be redrawn with it.
+    // OK with acceptable values, now in force: the chart is to be redrawn with them.
     void settingsConfirmed();
+
+protected:
+    void done(int result) override;
 
 private:
     void confirm();
+    // Puts the values in force back into the controls.
+    void showApplied();
+    // A refused value: its message, and the field shows the value in force again.
+    void refuse(const QString& message, QLineEdit* field, const QString& in_force);
+
+    IxChartOptions applied_;
+    QString applied_pressure_ = QStringLiteral("101300");
+    QString applied_air_flow_ = QStringLiteral("1000");
 
     QLabel* pressure_label_ = nullptr;
     QLineEdit* pressure_ = nullptr;

@@ -3,7 +3,9 @@
 #include "core/errors.h"
 #include "core/humidair/chart_points.h"
 #include "core/humidair/ix_chart_drawing.h"
+#include "core/humidair/humid_air_lines.h"
 #include "core/humidair/ix_chart_readout.h"
+#include "core/humidair/ix_readout_state.h"
 #include "platform/jpeg_image.h"
 #include "ui/humidair/humid_air_messages.h"
 #include "ui/humidair/ix_chart_panels.h"
@@ -31,11 +33,6 @@ constexpr const char* kLogo = "grafika/logo.jpg";
 // The display minus what the desktop's bars and the window's frame take.
 constexpr int kDisplayHeightKept = 90;
 
-QString PointsFullMessage()
-{
-    return QStringLiteral("Wykres może zawierać najwyżej %1 punktów - nie można dodać kolejnego").arg(kMaxChartPoints);
-}
-
 } // namespace
 
 IxChartWindow::IxChartWindow(Program& program, QWidget* parent)
@@ -61,11 +58,7 @@ IxChartWindow::IxChartWindow(Program& program, QWidget* parent)
     buildPanels();
 
     connect(settings_, &IxChartSettingsDialog::settingsConfirmed, this, [this] {
-        try {
-            pressure_->showCaption(QString::fromStdString(PressureCaption(settings_->options().barometric_pa, program_.numbers)));
-        } catch (const ConversionError&) {
-            // confirmed only with a readable pressure
-        }
+        pressure_->showCaption(QString::fromStdString(PressureCaption(settings_->options().barometric_pa, program_.numbers)));
         redraw();
     });
     connect(process_list_, &ProcessListWindow::chartChanged, this, &IxChartWindow::redraw);
@@ -169,21 +162,14 @@ void IxChartWindow::placePanels()
     points_->setGeometry(left, list_top, 210, bottom - 5 - legend_height - list_top);
 }
 
-bool IxChartWindow::redraw()
+void IxChartWindow::redraw()
 {
-    IxChartOptions options;
-    try {
-        options = settings_->options();
-    } catch (const ConversionError& error) {
-        ReportError(program_, error);
-        return false;
-    }
+    const IxChartOptions options = settings_->options();
     barometric_pa_ = options.barometric_pa;
     const int top = menu_->sizeHint().height();
     geometry_ = IxChartGeometry::ForPicture(std::max(width() - 20, 80), std::max(height() - top, 80));
     view_->showChart(DrawIxChart(geometry_, options, contents_.points(), contents_.processes(), program_.numbers));
     points_->showPoints(contents_.points(), program_.numbers);
-    return true;
 }
 
 void IxChartWindow::showEvent(QShowEvent* event)
@@ -221,7 +207,7 @@ void IxChartWindow::pointerAt(int x, int y)
 bool IxChartWindow::pointsFull()
 {
     if (!contents_.pointsFull()) return false;
-    ShowChartInfo(program_, PointsFullMessage());
+    ShowChartInfo(program_, program_.line(humid_air_line::kPointsFull).arg(kMaxChartPoints));
     return true;
 }
 
@@ -229,6 +215,10 @@ void IxChartWindow::addPointAt(int x, int y)
 {
     // The state added is the one under the pointer, also when it did not move before the click.
     pointerAt(x, y);
+    if (InFogRegion(PixelToChart(geometry_, x, y), barometric_pa_)) {
+        ShowChartInfo(program_, program_.line(humid_air_line::kFogRegion));
+        return;
+    }
     if (pointsFull()) return;
     const std::optional<std::string> name =
         name_dialog_->askName([this](const std::string& typed) { return contents_.nameTaken(typed); });
@@ -261,10 +251,31 @@ void IxChartWindow::deletePoint(int point)
 void IxChartWindow::defineProcess()
 {
     if (contents_.processesFull()) {
-        ShowChartInfo(program_, ProcessesFullMessage());
+        ShowChartInfo(program_, ProcessesFullMessage(program_));
         return;
     }
     if (process_dialog_->addProcess()) redraw();
+}
+
+bool IxChartWindow::confirmClosing()
+{
+    if (!contents_.unsaved()) return true;
+    switch (program_.prompter.askSaveDiscardCancel(program_.line(humid_air_line::kSaveBeforeClosing),
+                                                   QString::fromStdString(program_.MessageTitle))) {
+    case SaveChoice::Save:
+        // The chart closes only once it is saved; a cancelled or failed save keeps it open.
+        setTitle(files_.saveChart());
+        return !contents_.unsaved();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+    }
+    return false;
+}
+
+void IxChartWindow::done(int result)
+{
+    if (isVisible() && !confirmClosing()) return;
+    ProgramDialog::done(result);
 }
 
 void IxChartWindow::setTitle(const std::optional<QString>& title)

@@ -39,9 +39,8 @@ public:
 
     void applyLanguage(const LanguageTable& table) override;
 
-    // Redraws the picture from the settings, points and processes; false when the
-    // pressure text does not read (reported; the picture stays as it was).
-    bool redraw();
+    // Redraws the picture from the settings in force, the points and the processes.
+    void redraw();
 
     // What the user does on the chart; each is also reachable from the window's controls.
     void pointerAt(int x, int y);
@@ -67,6 +66,9 @@ public:
     ProcessListWindow* processList() const { return process_list_; }
 
 protected:
+    // Every way of closing the chart ("ZAMKNIJ", "Zakończ", the window's close button) ends
+    // here: with unsaved points or processes the user is asked first.
+    void done(int result) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -76,6 +78,8 @@ private:
     void buildPanels();
     void placePanels();
     bool pointsFull();
+    // Save, discard or cancel: false when the chart is to stay open.
+    bool confirmClosing();
     void setTitle(const std::optional<QString>& title);
 
     ChartContents contents_;

@@ -1,6 +1,8 @@
 #include "ui/humidair/process_list_window.h"
 
 #include "core/errors.h"
+#include "core/humidair/air_calculator.h"
+#include "core/humidair/humid_air_lines.h"
 #include "ui/humidair/humid_air_messages.h"
 #include "ui/humidair/process_dialog.h"
 
@@ -13,9 +15,9 @@
 
 namespace kalvintera {
 
-QString ProcessesFullMessage()
+QString ProcessesFullMessage(const Program& program)
 {
-    return QStringLiteral("Wykres może zawierać najwyżej %1 przemian - nie można dodać kolejnej").arg(kMaxChartProcesses);
+    return program.line(humid_air_line::kProcessesFull).arg(kMaxChartProcesses);
 }
 
 ProcessListWindow::ProcessListWindow(Program& program, ChartContents& contents, ProcessDialog& dialog,
@@ -73,7 +75,7 @@ void ProcessListWindow::rebuild()
     double air_flow = 0;
     bool flow_known = true;
     try {
-        air_flow = ParseNumber(air_flow_text_().toStdString(), program_.numbers);
+        air_flow = ReadTypedNumber(air_flow_text_().toStdString(), program_.numbers);
     } catch (const ConversionError& error) {
         // The list still shows its processes; the heat column waits for a readable air flow.
         ReportError(program_, error);
@@ -102,7 +104,7 @@ void ProcessListWindow::rebuild()
 void ProcessListWindow::defineProcess()
 {
     if (contents_.processesFull()) {
-        ShowChartInfo(program_, ProcessesFullMessage());
+        ShowChartInfo(program_, ProcessesFullMessage(program_));
         return;
     }
     dialog_.addProcess();

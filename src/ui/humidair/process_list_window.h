@@ -53,6 +53,6 @@ private:
 };
 
 // The message when no process can be added any more.
-QString ProcessesFullMessage();
+QString ProcessesFullMessage(const Program& program);
 
 } // namespace kalvintera

@@ -31,12 +31,21 @@ public:
     std::deque<bool> answers;        // for askYesNo / askOkCancel
     std::deque<QString> file_names;  // for the file dialogs; empty string = cancelled
     std::vector<FileDialogRequest> file_requests;
+    std::deque<SaveChoice> save_choices; // for askSaveDiscardCancel; Discard when empty
 
     void showInfo(const QString& text, const QString& title) override { messages.push_back({text, title}); }
     bool askYesNo(const QString& text, const QString& title) override { return answer(text, title); }
     bool askOkCancel(const QString& text, const QString& title) override { return answer(text, title); }
     QString chooseFileToOpen(const FileDialogRequest& request) override { return fileName(request); }
     QString chooseFileToSave(const FileDialogRequest& request) override { return fileName(request); }
+    SaveChoice askSaveDiscardCancel(const QString& text, const QString& title) override
+    {
+        messages.push_back({text, title});
+        if (save_choices.empty()) return SaveChoice::Discard;
+        const SaveChoice choice = save_choices.front();
+        save_choices.pop_front();
+        return choice;
+    }
 
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
 
