@@ -95,6 +95,13 @@ bool RandomPrompter::askOkCancel(const QString& text, const QString&)
     return random_() % 2 == 0;
 }
 
+SaveChoice RandomPrompter::askSaveDiscardCancel(const QString& text, const QString&)
+{
+    seen(text);
+    static const SaveChoice kChoices[] = {SaveChoice::Save, SaveChoice::Discard, SaveChoice::Cancel};
+    return kChoices[random_() % 3];
+}
+
 QString RandomPrompter::chooseFileToOpen(const FileDialogRequest&)
 {
     const unsigned pick = random_() % 10;

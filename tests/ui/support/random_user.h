@@ -27,6 +27,7 @@ public:
     bool askOkCancel(const QString& text, const QString& title) override;
     QString chooseFileToOpen(const FileDialogRequest& request) override;
     QString chooseFileToSave(const FileDialogRequest& request) override;
+    SaveChoice askSaveDiscardCancel(const QString& text, const QString& title) override;
 
     std::size_t messagesShown() const { return messages_shown_; }
     std::size_t emptyMessages() const { return empty_messages_; }
