@@ -11,5 +11,6 @@ inline constexpr int kBadData = 1105;         // data that read but cannot be us
 inline constexpr int kActionFailed = 1106;    // any other failure of a user action
 inline constexpr int kOutsideDataDir = 1107;  // a file name that leaves the data folder
 inline constexpr int kFileFailed = 1108;      // a file operation, the file unnamed
+inline constexpr int kUnusableRecord = 1109;  // a catalogue record left out of a search
 
 } // namespace kalvintera::message_line

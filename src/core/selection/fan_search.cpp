@@ -118,6 +118,7 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
             outcome.results.push_back(SelectionResult{index, point.Efficiency, point.Power});
         } catch (const RecordDataError& error) {
             outcome.problems.push_back(error.what());
+            outcome.problem_devices.push_back(index);
         }
     }
     OrderResults(outcome.results, criteria.ordering);

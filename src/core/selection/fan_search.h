@@ -57,6 +57,7 @@ struct FanSearchOutcome {
     // number or runs backwards, a motor power that does not read); the search goes on
     // without them and the caller shows these after the results.
     std::vector<std::string> problems;
+    std::vector<DeviceIndex> problem_devices; // the records of `problems`, in the same order
 };
 
 // How a search finds a candidate's operating point: FindOperatingPoint, or the step-by-step

@@ -60,7 +60,7 @@ void FanTab::search()
             results_->showResults(std::move(rows));
             emit resultsFound();
         }
-        actions_.showProblems(outcome.problems);
+        actions_.showProblems(outcome.problem_devices);
     });
 }
 

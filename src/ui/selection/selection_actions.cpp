@@ -1,7 +1,10 @@
 #include "ui/selection/selection_actions.h"
 
 #include "core/errors.h"
+#include "core/message_lines.h"
+#include "core/text/message_format.h"
 #include "core/order/order_list.h"
+#include "ui/common/error_text.h"
 #include "ui/program.h"
 #include "ui/selection/quantity_dialog.h"
 
@@ -51,15 +54,19 @@ void SelectionActions::guarded(const std::function<void()>& action) const
     try {
         action();
     } catch (const KalvinteraError& error) {
-        program_.prompter.showInfo(QString::fromStdString(error.what()), QString::fromStdString(program_.MessageTitle));
+        program_.prompter.showInfo(UserErrorText(error, program_.language), QString::fromStdString(program_.MessageTitle));
     }
 }
 
-void SelectionActions::showProblems(const std::vector<std::string>& problems) const
+void SelectionActions::showProblems(const std::vector<DeviceIndex>& devices) const
 {
-    if (problems.empty()) return;
+    if (devices.empty()) return;
     QStringList lines;
-    for (const std::string& problem : problems) lines << QString::fromStdString(problem);
+    for (const DeviceIndex index : devices) {
+        const DeviceRecord& record = program_.devices.at(index);
+        const std::string label = record.Model.empty() ? record.NamePl : record.Model;
+        lines << QString::fromStdString(FormatMessage(program_.language.line(message_line::kUnusableRecord), {label}));
+    }
     program_.prompter.showInfo(lines.join(QLatin1Char('\n')), QString::fromStdString(program_.MessageTitle));
 }
 

@@ -56,7 +56,7 @@ public:
     void guarded(const std::function<void()>& action) const;
 
     // Catalogue records a search had to leave out, in one message.
-    void showProblems(const std::vector<std::string>& problems) const;
+    void showProblems(const std::vector<DeviceIndex>& devices) const;
 
     // A text the window reads when it shows it: the language line while a language file is
     // in force, else the built-in Polish caption.

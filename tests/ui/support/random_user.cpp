@@ -74,11 +74,26 @@ RandomPrompter::RandomPrompter(std::mt19937& random, std::filesystem::path data_
     std::filesystem::create_directories(scratch_);
 }
 
+// Phrases of the core's English error texts, which are for logs: a message that holds one
+// reached the user untranslated.
+bool LooksLikeACoreErrorText(const QString& text)
+{
+    static const char* const kPhrases[] = {"not a valid floating point value", "not a valid integer value",
+                                           "Cannot read ", "Cannot write ", "Cannot open ", "is damaged: ",
+                                           "No air exists at", "does not name a file of the data folder",
+                                           "runs backwards", "must not be negative (it is", "check the air state"};
+    for (const char* phrase : kPhrases) {
+        if (text.contains(QLatin1String(phrase))) return true;
+    }
+    return false;
+}
+
 void RandomPrompter::seen(const QString& text)
 {
     if (trace_) std::fprintf(stderr, "  message: %s\n", text.toStdString().c_str());
     ++messages_shown_;
     if (text.trimmed().isEmpty()) ++empty_messages_;
+    if (LooksLikeACoreErrorText(text)) untranslated_.push_back(text.left(200).toStdString());
 }
 
 void RandomPrompter::showInfo(const QString& text, const QString&) { seen(text); }
@@ -214,6 +229,7 @@ void RandomUser::step()
         empty_messages_reported_ = prompter_.emptyMessages();
         fault("a message without text");
     }
+    for (const std::string& text : prompter_.takeUntranslated()) fault("a core error text shown to the user: " + text);
     if (done_ >= actions_) {
         if (closeEverything()) {
             QApplication::quit();

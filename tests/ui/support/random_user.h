@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace kalvintera::testing {
@@ -31,6 +32,8 @@ public:
 
     std::size_t messagesShown() const { return messages_shown_; }
     std::size_t emptyMessages() const { return empty_messages_; }
+    // Messages shown since the last call that hold the core's English error text.
+    std::vector<std::string> takeUntranslated() { return std::exchange(untranslated_, {}); }
 
 private:
     void seen(const QString& text);
@@ -41,6 +44,7 @@ private:
     std::vector<std::filesystem::path> saved_;
     std::size_t messages_shown_ = 0;
     std::size_t empty_messages_ = 0;
+    std::vector<std::string> untranslated_;
     bool trace_;
 };
 
