@@ -13,7 +13,8 @@ constexpr long long kMaxSingleAdditions = 4096;
 
 } // namespace
 
-FlowSequence::FlowSequence(double first, double step, long long last_index) : last_index_(last_index)
+FlowSequence::FlowSequence(double first, double step, long long last_index, double enough_above)
+    : last_index_(last_index)
 {
     double x = first;
     long long index = 0;
@@ -54,7 +55,17 @@ FlowSequence::FlowSequence(double first, double step, long long last_index) : la
                 return;
             }
         }
-        x = x + static_cast<double>(count) * increment; // exact: a multiple of the unit below top
+        const double run_end = x + static_cast<double>(count) * increment; // exact: a multiple of the unit below top
+        if (run_end > enough_above) {
+            // The first flow above the bound lies in this run: the sequence ends there.
+            const double past = std::floor((enough_above - x) / increment);
+            long long end = index + std::clamp(static_cast<long long>(std::max(past, 0.0)), 0LL, count);
+            while (end > index && x + static_cast<double>(end - 1 - index) * increment > enough_above) --end;
+            while (!(x + static_cast<double>(end - index) * increment > enough_above)) ++end;
+            last_index_ = end;
+            return;
+        }
+        x = run_end;
         index += count;
         // The addition across a power of two (or one at a time) as the scan does it.
         x = x + step;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace kalvintera {
@@ -13,8 +14,10 @@ namespace kalvintera {
 // unit (both taken one addition at a time).
 class FlowSequence {
 public:
-    // Indices 0 … last_index.
-    FlowSequence(double first, double step, long long last_index);
+    // Indices 0 … last_index, or fewer: when `enough_above` is given, the sequence ends
+    // with the first flow above it (lastIndex() tells where).
+    FlowSequence(double first, double step, long long last_index,
+                 double enough_above = std::numeric_limits<double>::infinity());
 
     // False when so many values must be added one at a time (a start far below zero) that
     // the scan itself is as quick.

@@ -27,8 +27,6 @@ struct Interval {
     double magnitude() const { return std::max(std::fabs(lo), std::fabs(hi)); }
 };
 
-Interval Exact(double value) { return {value, value, std::fabs(value)}; }
-
 Interval operator*(Interval a, Interval b)
 {
     const double p1 = a.lo * b.lo;
@@ -39,13 +37,31 @@ Interval operator*(Interval a, Interval b)
     return {product.lo, product.hi, std::max({product.magnitude(), a.size * b.magnitude(), b.size * a.magnitude()})};
 }
 
+// A known number times a range: two products, not four.
+Interval operator*(double c, Interval a)
+{
+    const double p1 = c * a.lo;
+    const double p2 = c * a.hi;
+    const double lo = std::min(p1, p2);
+    const double hi = std::max(p1, p2);
+    return {lo, hi, std::max({std::fabs(lo), std::fabs(hi), std::fabs(c) * a.size})};
+}
+
+Interval operator*(Interval a, double c) { return c * a; }
+
+Interval operator+(Interval a, double c)
+{
+    const double lo = a.lo + c;
+    const double hi = a.hi + c;
+    return {lo, hi, std::max({std::fabs(lo), std::fabs(hi), a.size, std::fabs(c)})};
+}
+
 Interval operator+(Interval a, Interval b)
 {
     const Interval sum{a.lo + b.lo, a.hi + b.hi, 0};
     return {sum.lo, sum.hi, std::max({sum.magnitude(), a.size, b.size})};
 }
 
-Interval operator-(Interval a, Interval b) { return a + Interval{-b.hi, -b.lo, b.size}; }
 
 Interval operator/(Interval a, double c)
 {
@@ -67,9 +83,7 @@ Interval FanPressureOver(const FanCharacteristic& fan, Interval flow, int segmen
     if (!fan.tabulated) {
         const Polynomial4& c = fan.pressure_coef;
         const Interval x2 = flow * flow;
-        return Widened(((((Exact(c[0]) * x2) * x2 + (Exact(c[1]) * x2) * flow) + Exact(c[2]) * x2)
-                        + Exact(c[3]) * flow)
-                       + Exact(c[4]));
+        return Widened(((((c[0] * x2) * x2 + (c[1] * x2) * flow) + c[2] * x2) + c[3] * flow) + c[4]);
     }
     const CurvePoint& p1 = fan.pressure_table.point(segment);
     const CurvePoint& p2 = fan.pressure_table.point(segment + 1);
@@ -78,9 +92,9 @@ Interval FanPressureOver(const FanCharacteristic& fan, Interval flow, int segmen
     if (!(run > 0) || !std::isfinite(run) || !std::isfinite(rise)) return {NAN, NAN, NAN};
     // The quotient is divided by the computed run, which may be far below the terms that
     // made it; its size is carried in units of the quotient.
-    const Interval offset = (flow * Exact(3600.0)) - Exact(p1.X);
+    const Interval offset = (flow * 3600.0) + (-p1.X);
     const Interval fraction = offset / run;
-    return Widened(Exact(p1.Y) + fraction * Exact(rise));
+    return Widened((fraction * rise) + p1.Y);
 }
 
 // A step of the scan moves the flow by less than this, in m³/h (0.36 and rounding).
@@ -121,6 +135,36 @@ public:
     FastScan(const FanCharacteristic& fan, const FlowSequence& flows, double k) : fan_(fan), flows_(flows), k_(k) {}
 
     // The first step in first … last at which the system curve reaches the fan curve, or -1.
+    long long find(long long first, long long last, int segment) const
+    {
+        if (first > last) return -1;
+        const long long guessed = guess(first, last, segment);
+        return guessed >= 0 ? guessed : firstStop(first, last, segment);
+    }
+
+private:
+    static constexpr long long kLeafSteps = 16;
+
+    // Where the curves meet usually shows by halving the steps as if they met once: the
+    // answer stands only when the stretch before the last few steps provably cannot stop.
+    long long guess(long long first, long long last, int segment) const
+    {
+        if (!stops(flows_.at(last), segment)) return -1;
+        long long low = first - 1; // stops nowhere up to here, as far as halving knows
+        long long high = last;     // stops here
+        while (high - low > 1) {
+            const long long middle = low + (high - low) / 2;
+            if (stops(flows_.at(middle), segment)) high = middle;
+            else low = middle;
+        }
+        const long long window_start = std::max(first, high - kLeafSteps);
+        if (window_start > first && !cannotStop(first, window_start - 1, segment)) return -1;
+        for (long long step = window_start; step <= high; ++step) {
+            if (stops(flows_.at(step), segment)) return step;
+        }
+        return -1;
+    }
+
     long long firstStop(long long first, long long last, int segment) const
     {
         if (first > last) return -1;
@@ -136,9 +180,6 @@ public:
         return found >= 0 ? found : firstStop(middle + 1, last, segment);
     }
 
-private:
-    static constexpr long long kLeafSteps = 16;
-
     // The scan's own test, as the scan writes it.
     bool stops(double flow, int segment) const
     {
@@ -151,7 +192,7 @@ private:
         const double low = flows_.at(first);
         const double high = flows_.at(last);
         const Interval flow{low, high, std::max(std::fabs(low), std::fabs(high))};
-        const Interval system = Widened((Exact(k_) * flow) * flow);
+        const Interval system = Widened((k_ * flow) * flow);
         const Interval fan = FanPressureOver(fan_, flow, segment);
         return system.finite() && fan.finite() && system.hi < fan.lo;
     }
@@ -168,7 +209,8 @@ OperatingPoint FindOperatingPoint(const FanCharacteristic& fan, FlowRange range,
     RequireScannable(fan, range);
     // The scan's steps are 0 … last_step; step i tests flow i and moves on to flow i + 1.
     const long long last_step = kMaxOperatingPointSteps + 1;
-    const FlowSequence flows(range.min_m3s, kFlowStep, last_step + 1);
+    // No flow past the first one beyond FlowMax is ever looked at.
+    const FlowSequence flows(range.min_m3s, kFlowStep, last_step + 1, range.max_m3s);
     if (!flows.usable()) return FindOperatingPointByScan(fan, range, k);
 
     // The step after which the next flow lies beyond FlowMax ends the scan at the latest.
@@ -209,7 +251,7 @@ OperatingPoint FindOperatingPoint(const FanCharacteristic& fan, FlowRange range,
                                             next_x / 3600.0);
         }
         const long long stretch_end = std::min(next_advance - 1, limit);
-        const long long stop = scan.firstStop(step, stretch_end, segment);
+        const long long stop = scan.find(step, stretch_end, segment);
         if (stop >= 0) {
             final_step = stop;
             break;
