@@ -45,7 +45,7 @@ std::string Describe(const FanCharacteristic& fan, FlowRange range, double k)
     if (!fan.tabulated) {
         for (double c : fan.pressure_coef) out += " " + std::to_string(c);
     } else {
-        for (const CurvePoint& p : fan.pressure_table.points) out += " (" + std::to_string(p.X) + ";" + std::to_string(p.Y) + ")";
+        for (const CurvePoint& p : fan.pressure_table.table().points) out += " (" + std::to_string(p.X) + ";" + std::to_string(p.Y) + ")";
     }
     return out;
 }
@@ -125,9 +125,11 @@ public:
         double x = pick(3) == 0 ? uniform(-100, 100) : std::max(0.0, range.min_m3s * 3600 - uniform(0, 500));
         double y = uniform(50, 2000);
         const bool dense = pick(4) == 0; // points closer than one step of the scan
+        CurveTable pressure;
+        CurveTable efficiency;
         for (int i = 0; i < points; ++i) {
-            fan.pressure_table.points.push_back({x, y});
-            fan.efficiency_table.points.push_back({x, uniform(-0.2, 0.9)});
+            pressure.points.push_back({x, y});
+            efficiency.points.push_back({x, uniform(-0.2, 0.9)});
             x += dense ? uniform(0.001, 0.5) : uniform(1, 800);
             switch (pick(5)) {
             case 0: break;                          // flat stretch
@@ -135,6 +137,8 @@ public:
             default: y -= uniform(0, 300);
             }
         }
+        fan.pressure_table = pressure;
+        fan.efficiency_table = efficiency;
         return fan;
     }
 
@@ -188,8 +192,8 @@ TEST(OperatingPoint, QuickSearchKeepsTheScansErrorsAndEdges)
 
     FanCharacteristic broken;
     broken.tabulated = true;
-    broken.pressure_table.points = {{0, 100}};
-    broken.efficiency_table.points = {{0, 0.5}};
+    broken.pressure_table = CurveTable{{{0, 100}}};
+    broken.efficiency_table = CurveTable{{{0, 0.5}}};
     ExpectSameAsScan(broken, {0, 1}, 1);
 }
 

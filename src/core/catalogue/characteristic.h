@@ -14,8 +14,8 @@ struct FanCharacteristic {
     bool tabulated = false;
     Polynomial4 pressure_coef{};   // a4 … a0, Pa
     Polynomial4 efficiency_coef{}; // b4 … b0, fraction
-    CurveTable pressure_table;
-    CurveTable efficiency_table;
+    SharedCurveTable pressure_table;
+    SharedCurveTable efficiency_table;
 };
 
 // Segments are 1-based: segment s lies between points s and s + 1 of the tables.

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace kalvintera {
@@ -20,6 +21,27 @@ struct CurveTable {
     int count() const { return static_cast<int>(points.size()); }
     // 1-based, as segments are counted.
     const CurvePoint& point(int number) const { return points[static_cast<std::size_t>(number - 1)]; }
+};
+
+// A curve table shared between the curve cache and every characteristic read from it:
+// a search hands tables on without copying them.
+class SharedCurveTable {
+public:
+    SharedCurveTable() = default;
+    SharedCurveTable(CurveTable table) : table_(std::make_shared<const CurveTable>(std::move(table))) {}
+    SharedCurveTable(std::shared_ptr<const CurveTable> table) : table_(std::move(table)) {}
+
+    const CurveTable& table() const
+    {
+        static const CurveTable kEmpty;
+        return table_ ? *table_ : kEmpty;
+    }
+    operator const CurveTable&() const { return table(); }
+    int count() const { return table().count(); }
+    const CurvePoint& point(int number) const { return table().point(number); }
+
+private:
+    std::shared_ptr<const CurveTable> table_;
 };
 
 constexpr int kMaxCurvePoints = 500;

@@ -18,7 +18,7 @@ FanCharacteristic ReadPressureCharacteristic(const DeviceRecord& record, const D
         fan.pressure_coef = ReadPolynomial(record.PressureCoef, format);
     } else {
         fan.tabulated = true;
-        fan.pressure_table = *data.curveCache().read(data, kPressureCurveFolder + record.CurveFile, 1.0, format, use);
+        fan.pressure_table = data.curveCache().read(data, kPressureCurveFolder + record.CurveFile, 1.0, format, use);
     }
     return fan;
 }
@@ -30,7 +30,7 @@ void ReadEfficiencyCharacteristic(FanCharacteristic& fan, const DeviceRecord& re
         fan.efficiency_coef = ReadPolynomial(record.EfficiencyCoef, format);
         return;
     }
-    fan.efficiency_table = *data.curveCache().read(data, kEfficiencyCurveFolder + record.CurveFile, 100.0, format, use);
+    fan.efficiency_table = data.curveCache().read(data, kEfficiencyCurveFolder + record.CurveFile, 100.0, format, use);
     if (fan.efficiency_table.count() != fan.pressure_table.count()) {
         throw DataError("The curve files " + record.CurveFile + " of " + DeviceLabel(record)
                         + " differ: the pressure file has " + std::to_string(fan.pressure_table.count())

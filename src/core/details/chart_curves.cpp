@@ -59,7 +59,7 @@ std::vector<CurveSample> PressureCurve(const CharacteristicCurves& c)
         return SampledCurve(c, [&](double v) { return EvaluatePolynomial(c.fan.pressure_coef, v); });
     }
     std::vector<CurveSample> points;
-    for (const CurvePoint& p : c.fan.pressure_table.points) points.push_back({p.X, p.Y});
+    for (const CurvePoint& p : c.fan.pressure_table.table().points) points.push_back({p.X, p.Y});
     return points;
 }
 
@@ -84,7 +84,7 @@ std::vector<CurveSample> EfficiencyCurve(const CharacteristicCurves& c)
         return SampledCurve(c, [&](double v) { return 100.0 * EvaluatePolynomial(c.fan.efficiency_coef, v); });
     }
     std::vector<CurveSample> points;
-    for (const CurvePoint& p : c.fan.efficiency_table.points) points.push_back({p.X, 100.0 * p.Y});
+    for (const CurvePoint& p : c.fan.efficiency_table.table().points) points.push_back({p.X, 100.0 * p.Y});
     return points;
 }
 
