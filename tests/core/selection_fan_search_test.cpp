@@ -2,6 +2,8 @@
 #include "core/errors.h"
 #include "core/selection/fan_result_row.h"
 #include "core/selection/fan_search.h"
+#include "core/selection/fan_search_catalogue.h"
+#include "core/catalogue/curve_cache.h"
 #include "core/shell/file_io.h"
 
 #include <gtest/gtest.h>
@@ -193,6 +195,64 @@ TEST_F(FanSearch, BadRecordsAreReportedAndSkippedButBrokenCurveFilesStopTheSearc
     table_.slot(5) = RoofFan("TABLED", 300);
     table_.slot(5).CurveFile = "nowhere.txt";
     EXPECT_THROW(search(), FileError);
+}
+
+TEST_F(FanSearch, ASharedCatalogueGivesEverySearchTheSameOutcomeAsItsOwn)
+{
+    table_.slot(1) = RoofFan("GOOD", 300);
+    table_.slot(2) = RoofFan("WORDS", 300);
+    table_.slot(2).FlowMax = "dużo";
+    table_.slot(3) = RoofFan("NOCOEF", 300);
+    table_.slot(3).PressureCoef[0] = "x";
+    table_.slot(4) = RoofFan("RADIAL", 400);
+    table_.slot(4).NamePl = "WENTYLATOR PROMIENIOWY RADIAL";
+    table_.slot(5) = RoofFan("TABLED", 300);
+    table_.slot(5).CurveFile = "shared.txt";
+    WriteFileAtomically(data_.root() / "interpolacja" / "vdp" / "shared.txt", "0;400\r\n1800;0\r\n");
+    WriteFileAtomically(data_.root() / "interpolacja" / "eta" / "shared.txt", "0;40\r\n1800;60\r\n");
+
+    const FanSearchCatalogue catalogue(table_, data_, kPoint);
+    FanSearchOptions shared;
+    shared.catalogue = &catalogue;
+    shared.curve_use = data_.curveCache().beginUse();
+    const auto same = [&](const FanSearchCriteria& criteria) {
+        std::string own_error;
+        std::string shared_error;
+        FanSearchOutcome own;
+        FanSearchOutcome together;
+        try {
+            own = SearchFans(table_, data_, criteria, kPoint);
+        } catch (const KalvinteraError& error) {
+            own_error = error.what();
+        }
+        try {
+            together = SearchFans(table_, data_, criteria, kPoint, shared);
+        } catch (const KalvinteraError& error) {
+            shared_error = error.what();
+        }
+        EXPECT_EQ(own_error, shared_error);
+        EXPECT_EQ(models(own), models(together));
+        EXPECT_EQ(own.problems, together.problems);
+        EXPECT_EQ(own.problem_devices, together.problem_devices);
+        for (std::size_t i = 0; i < own.results.size() && i < together.results.size(); ++i) {
+            EXPECT_EQ(own.results[i].Power, together.results[i].Power);
+        }
+    };
+    // The polynomial that does not read abandons the search each time, as it would alone.
+    for (const double pressure : {50.0, 100.0, 150.0}) {
+        criteria_.duty = {0.2, pressure};
+        same(criteria_);
+    }
+    table_.slot(3).PressureCoef[0] = "";
+    const FanSearchCatalogue fixed(table_, data_, kPoint);
+    shared.catalogue = &fixed;
+    for (const FanKind kind : {FanKind::Roof, FanKind::Radial, FanKind::Roof}) {
+        criteria_.kind = kind;
+        for (const double flow : {0.1, 0.2, 0.3}) {
+            criteria_.duty = {flow, 80};
+            same(criteria_);
+        }
+    }
 }
 
 TEST_F(FanSearch, KeepsTheBest500OfMore)

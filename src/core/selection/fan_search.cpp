@@ -3,6 +3,7 @@
 #include "core/catalogue/curve_cache.h"
 #include "core/catalogue/fan_curves.h"
 #include "core/errors.h"
+#include "core/selection/fan_search_catalogue.h"
 #include "core/text/contains_text.h"
 
 #include <algorithm>
@@ -47,9 +48,11 @@ bool WithinLimit(const std::string& field, const char* field_name, double limit,
     }
 }
 
-bool PassesFilters(const DeviceRecord& r, const FanSearchCriteria& c, const Limits& limits, NumberFormat format)
+bool PassesFilters(const FanSearchCatalogue& catalogue, DeviceIndex index, const FanSearchCriteria& c,
+                   const Limits& limits, NumberFormat format)
 {
-    if (!ContainsText(KindName(c.kind), r.NamePl)) return false;
+    const DeviceRecord& r = catalogue.table().at(index);
+    if (!catalogue.isOfKind(index, static_cast<int>(c.kind), KindName(c.kind))) return false;
     if (c.standard && r.ExecStandard.empty()) return false;
     if (!c.advanced) return true;
 
@@ -101,19 +104,21 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
 
     // One use of the curve cache: each curve file is looked at on disk once per search.
     const std::uint64_t use = options.curve_use != 0 ? options.curve_use : data.curveCache().beginUse();
+    std::optional<FanSearchCatalogue> own_catalogue;
+    if (!options.catalogue) own_catalogue.emplace(table, data, format);
+    const FanSearchCatalogue& catalogue = options.catalogue ? *options.catalogue : *own_catalogue;
     FanSearchOutcome outcome;
     for (DeviceIndex index = 1; index <= kDeviceTableSlots; ++index) {
-        const DeviceRecord& record = table.at(index);
-        if (!ContainsText("WENTYLATOR", record.NamePl) || record.FlowMin.empty() || record.FlowMax.empty()) continue;
+        if (!catalogue.isFan(index)) continue;
         try {
-            const FlowRange range = ReadFlowRange(record, format);
+            const FlowRange range = catalogue.range(index);
             if (!(range.min_m3s <= flow && flow <= range.max_m3s)) continue;
             // The filters only read the record, so they run before the curve files are
             // opened and the scan is done: the outcome is the same, the search faster.
-            if (!PassesFilters(record, criteria, limits, format)) continue;
-            FanCharacteristic fan = ReadPressureCharacteristic(record, data, format, use);
+            if (!PassesFilters(catalogue, index, criteria, limits, format)) continue;
+            FanCharacteristic fan = catalogue.pressureCharacteristic(index, use);
             if (!ReachesDuty(fan, flow, pressure)) continue;
-            ReadEfficiencyCharacteristic(fan, record, data, format, use);
+            catalogue.addEfficiency(fan, index, use);
             const OperatingPoint point = options.find(fan, range, k);
             outcome.results.push_back(SelectionResult{index, point.Efficiency, point.Power});
         } catch (const RecordDataError& error) {

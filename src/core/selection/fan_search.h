@@ -64,11 +64,16 @@ struct FanSearchOutcome {
 // scan it must agree with, for comparisons.
 using OperatingPointFinder = OperatingPoint (*)(const FanCharacteristic& fan, FlowRange range, double k);
 
+class FanSearchCatalogue;
+
 struct FanSearchOptions {
     OperatingPointFinder find = FindOperatingPoint;
     // A use of the data folder's curve cache shared by many searches (a schedule looks at
     // each curve file on disk once); 0: the search is a use of its own.
     std::uint64_t curve_use = 0;
+    // The records as read for earlier searches over the same table, data folder and number
+    // format; none: the search reads them itself.
+    const FanSearchCatalogue* catalogue = nullptr;
 };
 
 // Scans every slot of the table for fans that reach the duty point, filters them by the
