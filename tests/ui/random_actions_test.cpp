@@ -4,7 +4,7 @@
 // files. Whatever the user does, the program must not crash, hang, raise an error that is
 // not one of its own, or show a message without text.
 //
-//   KALVINTERA_RANDOM_ACTIONS  number of actions (default 1500)
+//   KALVINTERA_RANDOM_ACTIONS  number of actions (default 5000)
 //   KALVINTERA_RANDOM_SEED     seed of the run (default 20261209)
 //   KALVINTERA_RANDOM_TRACE    1: print every action as it is done
 
@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietPlatformNotes);
     ProgramApplication application(argc, argv);
-    const long actions = EnvironmentNumber("KALVINTERA_RANDOM_ACTIONS", 1500);
+    const long actions = EnvironmentNumber("KALVINTERA_RANDOM_ACTIONS", 5000);
     const auto seed = static_cast<unsigned>(EnvironmentNumber("KALVINTERA_RANDOM_SEED", 20261209));
     const bool trace = EnvironmentNumber("KALVINTERA_RANDOM_TRACE", 0) == 1;
 
