@@ -103,6 +103,13 @@ std::string ExactNumber(double value)
     return std::string(buffer, result.ptr);
 }
 
+std::string ShortestExactNumber(double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 std::string NumberCell(double value, int decimals, OutputFormat format)
 {
     if (!std::isfinite(value)) return {};

@@ -31,6 +31,8 @@ std::string CsvCell(std::string_view text);
 
 // A number with 17 significant digits, enough to read back the same double.
 std::string ExactNumber(double value);
+// The shortest text that reads back as the same double ("0.1", not "0.10000000000000001").
+std::string ShortestExactNumber(double value);
 
 // A computed value as a cell: for csv the value itself (17 significant digits), for the
 // table as the window shows it, rounded to `decimals` (halves to even) in the shortest

@@ -5,6 +5,7 @@
 #include "cli/session.h"
 #include "core/selection/fan_result_row.h"
 #include "core/selection/fan_search.h"
+#include "core/selection/result_energy.h"
 
 #include <sstream>
 
@@ -16,7 +17,11 @@ constexpr OptionRule kOptions[] = {
     {"pressure", "DP", "required static pressure, in the pressure unit"},
     {"flow-unit", "m3/h|m3/s", "unit of --flow (default m3/h)"},
     {"pressure-unit", "Pa|daPa", "unit of --pressure (default Pa)"},
-    {"order", "power|efficiency", "lowest power first (default) or highest efficiency first"},
+    {"order", "power|efficiency|sfp", "lowest power (default), highest efficiency or lowest SFP first"},
+    {"energy", "", "append the operating point and energy figures to every row"},
+    {"hours", "H", "operating hours per year for the energy figures (default 4000)"},
+    {"price", "P", "price of a kWh for the energy figures (default 1)"},
+    {"density", "RHO", "air density, kg/m3: scales the catalogue's characteristics (held for 1.2)"},
     {"kind", "roof|radial|duct", "fan kind (default roof)"},
     {"no-standard", "", "do not require the standard execution"},
     {"advanced", "", "apply the advanced criteria below"},
@@ -58,9 +63,10 @@ int Run(const Arguments& arguments, CommandContext& context)
         arguments.choice("pressure-unit", {"Pa", "daPa"}, "Pa") == "daPa" ? PressureUnit::Decapascal : PressureUnit::Pascal;
 
     FanSearchCriteria criteria;
-    criteria.ordering = arguments.choice("order", {"power", "efficiency"}, "power") == "efficiency"
-                            ? FanOrdering::HighestEfficiency
-                            : FanOrdering::LowestPower;
+    const std::string ordering = arguments.choice("order", {"power", "efficiency", "sfp"}, "power");
+    criteria.ordering = ordering == "efficiency" ? FanOrdering::HighestEfficiency
+                        : ordering == "sfp"      ? FanOrdering::LowestSpecificFanPower
+                                                 : FanOrdering::LowestPower;
     const std::string kind = arguments.choice("kind", {"roof", "radial", "duct"}, "roof");
     criteria.kind = kind == "radial" ? FanKind::Radial : kind == "duct" ? FanKind::Duct : FanKind::Roof;
     criteria.standard = !arguments.has("no-standard");
@@ -75,13 +81,26 @@ int Run(const Arguments& arguments, CommandContext& context)
                                                    : DischargeFilter::Any;
     criteria.executions = ReadExecutions(arguments.valueOr("exec", ""));
     const OutputFormat format = ReadOutputFormat(arguments);
+    const bool energy = arguments.has("energy");
+    FanSearchOptions options;
+    EnergySettings energy_settings;
 
     const Session session = OpenSession(arguments);
     const DutyPointReading duty = ReadDutyPoint({flow, pressure, flow_unit, pressure_unit}, session.numbers);
     if (duty.message_line != 0) return ReportMessage(session, duty.message_line, context.err);
     criteria.duty = duty.duty;
 
-    const FanSearchOutcome outcome = SearchFans(session.devices, session.data, criteria, session.numbers);
+    if (const auto hours = OptionalNumberText(arguments, "hours"); !hours.empty()) {
+        energy_settings.hours_per_year = ParseNumber(NormalizeDecimal(hours, session.numbers), session.numbers);
+    }
+    if (const auto price = OptionalNumberText(arguments, "price"); !price.empty()) {
+        energy_settings.price_per_kwh = ParseNumber(NormalizeDecimal(price, session.numbers), session.numbers);
+    }
+    if (const auto density = OptionalNumberText(arguments, "density"); !density.empty()) {
+        options.air_density = ParseNumber(NormalizeDecimal(density, session.numbers), session.numbers);
+        if (!(options.air_density > 0)) throw UsageError("--density must be above 0");
+    }
+    const FanSearchOutcome outcome = SearchFans(session.devices, session.data, criteria, session.numbers, options);
     ReportProblems(outcome.problems, context.err);
     if (outcome.message_line != 0) return ReportMessage(session, outcome.message_line, context.err);
 
@@ -89,10 +108,29 @@ int Run(const Arguments& arguments, CommandContext& context)
     ResultTable table;
     table.columns = {"index", "model",   "voltage", "motor_power", "current",       "max_flow",
                      "speed", "sound",   "mass",    "efficiency_pct", "power_w"};
+    if (energy) {
+        table.columns.insert(table.columns.end(),
+                             {"operating_flow", "operating_pressure", "sfp", "sfp_category", "peak_efficiency_pct",
+                              "bep_flow", "efficiency_ratio_pct", "stall", "annual_kwh", "annual_cost"});
+    }
+    // Exact figures, not rounded: the shortest form that reads back as the same number.
+    const auto exact = [](double value) { return ShortestExactNumber(value); };
+    const double flow_factor = flow_unit == FlowUnit::CubicMetresPerHour ? 3600.0 : 1.0;
     for (const SelectionResult& result : outcome.results) {
-        const FanResultRow row = MakeFanResultRow(session.devices.at(result.index), result, row_options, session.numbers);
-        table.rows.push_back({std::to_string(result.index), row.model, row.voltage, row.motor_power, row.current,
-                              row.max_flow, row.speed, row.sound, row.mass, row.efficiency_pct, row.power_w});
+        const DeviceRecord& record = session.devices.at(result.index);
+        const FanResultRow row = MakeFanResultRow(record, result, row_options, session.numbers);
+        std::vector<std::string> cells{std::to_string(result.index), row.model, row.voltage, row.motor_power,
+                                       row.current, row.max_flow, row.speed, row.sound, row.mass, row.efficiency_pct,
+                                       row.power_w};
+        if (energy) {
+            const EnergyFigures f = ResultEnergyFigures(record, session.data, session.numbers, result, energy_settings,
+                                                        options.air_density);
+            cells.insert(cells.end(), {exact(result.Flow * flow_factor), exact(result.Pressure), exact(f.sfp),
+                                       std::to_string(f.sfp_category), exact(f.best.efficiency * 100.0),
+                                       exact(f.best.flow_m3s * flow_factor), exact(f.efficiency_ratio_pct),
+                                       f.stall ? "1" : "0", exact(f.annual_kwh), exact(f.annual_cost)});
+        }
+        table.rows.push_back(std::move(cells));
     }
     WriteResult(context.out, table, format);
     return 0;

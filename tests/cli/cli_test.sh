@@ -108,6 +108,23 @@ expect 0 "select by efficiency in m3/s and daPa" "$cli" select --flow 0.3333 --f
 expect 0 "select of a duct fan in advanced mode" "$cli" select --flow 300 --pressure 50 --kind duct --advanced \
   --voltage 230 --format csv &&
   { tail -n +2 "$scratch/out" | cut -d, -f3 | grep -qv '^230$' && fail "advanced 230 V shows another voltage"; }
+# Energy figures: ten more columns, the same rows; density 1.2 is the catalogue's own.
+cp "$scratch/out" "$scratch/plain.csv" 2>/dev/null
+if expect 0 "select with energy figures" "$cli" select --flow 1200 --pressure 150 --energy --format csv; then
+  head -n 1 "$scratch/out" | grep -q ',power_w,operating_flow,operating_pressure,sfp,sfp_category,peak_efficiency_pct,bep_flow,efficiency_ratio_pct,stall,annual_kwh,annual_cost$' ||
+    fail "select --energy header: $(head -n 1 "$scratch/out")"
+  cp "$scratch/out" "$scratch/energy.csv"
+  tail -n +2 "$scratch/out" | awk -F, '{ if ($12 < 1000 || $12 > 2000 || $19 != 0 && $19 != 1 || $15 < 1 || $15 > 7) exit 1 }' ||
+    fail "select --energy figures out of range"
+fi
+expect 0 "select with energy at the catalogue density" "$cli" select --flow 1200 --pressure 150 --energy --density 1.2 \
+  --format csv && { cmp -s "$scratch/out" "$scratch/energy.csv" || fail "density 1.2 changed the figures"; }
+expect 0 "select by lowest SFP for 2000 h at 0,5 per kWh" "$cli" select --flow 1200 --pressure 150 --energy --order sfp \
+  --hours 2000 --price 0,5 --format csv &&
+  { tail -n +2 "$scratch/out" | cut -d, -f14 | sort -g -c || fail "select rows are not in SFP order";
+    tail -n +2 "$scratch/out" | awk -F, '{ d = $21 - $20 * 0.5; if (d > 1e-9 || d < -1e-9) exit 1 }' ||
+      fail "annual cost is not energy times price"; }
+expect 2 "select with a density of 0" "$cli" select --flow 1200 --pressure 150 --density 0
 expect 0 "select nothing found" "$cli" select --flow 1200 --pressure 5000 &&
   { stderr_has "select nothing found" "Żaden wentylator"; [ -s "$scratch/out" ] && fail "select printed rows for nothing"; }
 expect 0 "select of flow 0" "$cli" select --flow 0 --pressure 150 && stderr_has "select of flow 0" "wydajność"

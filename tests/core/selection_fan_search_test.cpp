@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 using namespace kalvintera;
@@ -253,6 +254,47 @@ TEST_F(FanSearch, ASharedCatalogueGivesEverySearchTheSameOutcomeAsItsOwn)
             same(criteria_);
         }
     }
+}
+
+TEST(FanOrderings, LowestSpecificFanPowerKeepsTiesInSearchOrderAndUnusableLast)
+{
+    // SFP = power / flow: 200/0.4 = 500, 100/0.2 = 500 (a tie), 90/0.1 = 900, 50/0.5 = 100.
+    std::vector<SelectionResult> results = {
+        {1, 0.5, 200, 0.4, 100, 1}, {2, 0.5, 100, 0.2, 100, 1}, {3, 0.0, 10, 0.5, 100, 1},
+        {4, 0.5, 90, 0.1, 100, 1},  {5, 0.5, 50, 0.5, 100, 1},
+    };
+    OrderResults(results, FanOrdering::LowestSpecificFanPower);
+    std::vector<DeviceIndex> order;
+    for (const SelectionResult& r : results) order.push_back(r.index);
+    EXPECT_EQ(order, (std::vector<DeviceIndex>{5, 1, 2, 4, 3}));
+    OrderResults(results, FanOrdering::LowestPower);
+    EXPECT_EQ(results.front().index, 5);
+    EXPECT_EQ(results.back().index, 3);
+}
+
+TEST_F(FanSearch, DensityCorrectionScalesThePressureAndIsOffAtTheCatalogueDensity)
+{
+    table_.slot(1) = RoofFan("A", 300);
+    table_.slot(2) = RoofFan("B", 250);
+    const FanSearchOutcome plain = search();
+    FanSearchOptions options;
+    options.air_density = 1.2;
+    const FanSearchOutcome same = SearchFans(table_, data_, criteria_, kPoint, options);
+    ASSERT_EQ(plain.results.size(), same.results.size());
+    const auto same_bits = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    for (std::size_t i = 0; i < plain.results.size(); ++i) {
+        const SelectionResult& a = plain.results[i];
+        const SelectionResult& b = same.results[i];
+        EXPECT_EQ(a.index, b.index);
+        EXPECT_TRUE(same_bits(a.Flow, b.Flow) && same_bits(a.Pressure, b.Pressure) && same_bits(a.Power, b.Power)
+                    && same_bits(a.Efficiency, b.Efficiency));
+    }
+    // Thinner air: the fans give less pressure, meet the system curve at a lower flow.
+    options.air_density = 1.0;
+    const FanSearchOutcome thin = SearchFans(table_, data_, criteria_, kPoint, options);
+    ASSERT_EQ(thin.results.size(), plain.results.size());
+    EXPECT_LT(thin.results[0].Flow, plain.results[0].Flow);
+    EXPECT_LT(thin.results[0].Pressure, plain.results[0].Pressure);
 }
 
 TEST_F(FanSearch, KeepsTheBest500OfMore)

@@ -144,8 +144,10 @@ private slots:
         const QString broken_message = broken.prompter.lastText();
         QVERIFY2(broken_message.startsWith("Pobieranie http://127.0.0.1:") || broken_message.startsWith("Połączenie zostało przerwane po "),
                  qPrintable(broken_message));
-        QVERIFY(broken_message.endsWith("\nNiepełny plik " + QString::fromStdString(broken.downloaded().string())
-                                        + " został usunięty."));
+        // When the break comes while the transfer is still opening (a busy machine reads the
+        // whole stream at once), no file was begun and there is nothing to report as removed.
+        const QString removed = "\nNiepełny plik " + QString::fromStdString(broken.downloaded().string()) + " został usunięty.";
+        QVERIFY2(broken_message.endsWith(removed) || !broken_message.contains('\n'), qPrintable(broken_message));
 
         Online missing;
         missing.server.serve("/kalvintera/kalvintera_update.txt", {"1.05\r\nx\r\n" + QByteArray(missing.server.address().c_str()) + "/brak.exe\r\n"});

@@ -3,6 +3,7 @@
 #include "core/catalogue/curve_cache.h"
 #include "core/catalogue/fan_curves.h"
 #include "core/errors.h"
+#include "core/selection/energy_figures.h"
 #include "core/selection/fan_search_catalogue.h"
 #include "core/text/contains_text.h"
 
@@ -75,6 +76,8 @@ bool PassesFilters(const FanSearchCatalogue& catalogue, DeviceIndex index, const
     return true;
 }
 
+} // namespace
+
 // Candidates whose efficiency is zero or less have no meaningful power; they go last in
 // either order, in search order among themselves.
 void OrderResults(std::vector<SelectionResult>& results, FanOrdering ordering)
@@ -84,13 +87,15 @@ void OrderResults(std::vector<SelectionResult>& results, FanOrdering ordering)
     if (ordering == FanOrdering::HighestEfficiency) {
         std::stable_sort(results.begin(), first_unusable,
                          [](const SelectionResult& a, const SelectionResult& b) { return a.Efficiency > b.Efficiency; });
+    } else if (ordering == FanOrdering::LowestSpecificFanPower) {
+        std::stable_sort(results.begin(), first_unusable, [](const SelectionResult& a, const SelectionResult& b) {
+            return SpecificFanPower(a.Power, a.Flow) < SpecificFanPower(b.Power, b.Flow);
+        });
     } else {
         std::stable_sort(results.begin(), first_unusable,
                          [](const SelectionResult& a, const SelectionResult& b) { return a.Power < b.Power; });
     }
 }
-
-} // namespace
 
 FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, const FanSearchCriteria& criteria,
                             NumberFormat format, const FanSearchOptions& options)
@@ -107,6 +112,7 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
     std::optional<FanSearchCatalogue> own_catalogue;
     if (!options.catalogue) own_catalogue.emplace(table, data, format);
     const FanSearchCatalogue& catalogue = options.catalogue ? *options.catalogue : *own_catalogue;
+    const bool corrected = options.air_density != kCatalogueAirDensity;
     FanSearchOutcome outcome;
     for (DeviceIndex index = 1; index <= kDeviceTableSlots; ++index) {
         if (!catalogue.isFan(index)) continue;
@@ -117,10 +123,12 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
             // opened and the scan is done: the outcome is the same, the search faster.
             if (!PassesFilters(catalogue, index, criteria, limits, format)) continue;
             FanCharacteristic fan = catalogue.pressureCharacteristic(index, use);
+            if (corrected) fan = ForAirDensity(fan, options.air_density);
             if (!ReachesDuty(fan, flow, pressure)) continue;
             catalogue.addEfficiency(fan, index, use);
             const OperatingPoint point = options.find(fan, range, k);
-            outcome.results.push_back(SelectionResult{index, point.Efficiency, point.Power});
+            outcome.results.push_back(
+                SelectionResult{index, point.Efficiency, point.Power, point.Flow, point.Pressure, point.Segment});
         } catch (const RecordDataError& error) {
             outcome.problems.push_back(error.what());
             outcome.problem_devices.push_back(index);

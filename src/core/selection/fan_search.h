@@ -13,7 +13,7 @@
 namespace kalvintera {
 
 enum class FanKind { Roof, Radial, Duct };
-enum class FanOrdering { LowestPower, HighestEfficiency };
+enum class FanOrdering { LowestPower, HighestEfficiency, LowestSpecificFanPower };
 enum class DischargeFilter { Any, Horizontal, Vertical };
 
 struct FanExecutions {
@@ -40,12 +40,20 @@ struct FanSearchCriteria {
     FanExecutions executions;
 };
 
-// One candidate: its slot and efficiency and power at the operating point.
+// One candidate: its slot and its operating point.
 struct SelectionResult {
     DeviceIndex index = 0;
     double Efficiency = 0; // fraction
     double Power = 0;      // W
+    double Flow = 0;       // m³/s
+    double Pressure = 0;   // Pa
+    int Segment = 1;       // tabulated fans: the segment of the operating point
 };
+
+// Orders candidates as a search does: lowest power, highest efficiency or lowest specific
+// fan power first; stable, so ties keep search order; candidates whose efficiency is zero or
+// less go last in search order. Changing the ordering of shown results needs no new search.
+void OrderResults(std::vector<SelectionResult>& results, FanOrdering ordering);
 
 constexpr int kMaxSelectionResults = 500;
 constexpr int kMessageNoFanFound = 293;
@@ -74,6 +82,9 @@ struct FanSearchOptions {
     // The records as read for earlier searches over the same table, data folder and number
     // format; none: the search reads them itself.
     const FanSearchCatalogue* catalogue = nullptr;
+    // Air density for the density correction: the catalogue's characteristics hold for
+    // 1.2 kg/m³ (kCatalogueAirDensity); another value scales every fan's pressure by ρ / 1.2.
+    double air_density = 1.2;
 };
 
 // Scans every slot of the table for fans that reach the duty point, filters them by the
