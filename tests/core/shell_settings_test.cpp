@@ -179,10 +179,37 @@ TEST(Settings, WritesSixteenKeyedLinesAndReadsThemBack)
     EXPECT_EQ(folder.read(kSettingsFileName),
               "LANGUAGE=4\r\nNAME=Ирина Łódź\r\nSTREET=\r\nCITY=\r\nTEL=\r\nTEMPERATURE=20\r\n"
               "ATMOSPHERICAL PRESSURE=101300\r\nHUMIDITY=50\r\nROUGHNES=0.05\r\nSPEED=9\r\nVWENT=300\r\n"
-              "DPWENT=50\r\nVER=2,15\r\nDATE_DISTANCE=60\r\nLAST_UPDATE=29.02.2024\r\nCHECK_FOR_UPDATES=1\r\n");
+              "DPWENT=50\r\nVER=2,15\r\nDATE_DISTANCE=60\r\nLAST_UPDATE=29.02.2024\r\nCHECK_FOR_UPDATES=1\r\n"
+              "OPERATING_HOURS=4000\r\nENERGY_PRICE=1.00\r\nCURRENCY=PLN\r\nDENSITY_CORRECTION=0\r\n");
 
     WriteSettings(folder / kSettingsFileName, Settings{}, NumberFormat::point(), kDates);
     EXPECT_EQ(ReadSettings(folder / kSettingsFileName, NumberFormat::point(), kDates), Settings{});
+}
+
+TEST(Settings, EnergySettingsFollowTheOldLinesAndOldFilesReadAsBefore)
+{
+    TempFolder folder;
+    // A file of the 16 old lines: the energy settings keep their built-in values.
+    const Settings old = Read(folder, SettingsText({"2", "Jan", "", "", "", "20", "101300", "50", "0,05", "5", "300",
+                                                    "50", "2", "60", "", "1"}));
+    EXPECT_EQ(old.language, 2);
+    EXPECT_EQ(old.operatingHours, "4000");
+    EXPECT_EQ(old.energyPrice, "1.00");
+    EXPECT_EQ(old.currency, "PLN");
+    EXPECT_EQ(old.densityCorrection, 0);
+
+    Settings s;
+    s.operatingHours = "8760";
+    s.energyPrice = "0,85";
+    s.currency = "€";
+    s.densityCorrection = 1;
+    WriteSettings(folder / kSettingsFileName, s, NumberFormat::comma(), kDates);
+    EXPECT_EQ(ReadSettings(folder / kSettingsFileName, NumberFormat::comma(), kDates), s);
+    // Only 1 turns the correction on.
+    EXPECT_EQ(Read(folder, SettingsText({"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                                         "7"}))
+                  .densityCorrection,
+              0);
 }
 
 TEST(Settings, LineBreakInATextCannotShiftLaterLines)

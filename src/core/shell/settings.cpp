@@ -19,7 +19,7 @@ namespace {
 constexpr std::array<std::string_view, kSettingsLines> kKeys = {
     "LANGUAGE=",   "NAME=",  "STREET=", "CITY=",  "TEL=",   "TEMPERATURE=", "ATMOSPHERICAL PRESSURE=",
     "HUMIDITY=",   "ROUGHNES=", "SPEED=", "VWENT=", "DPWENT=", "VER=", "DATE_DISTANCE=", "LAST_UPDATE=",
-    "CHECK_FOR_UPDATES="};
+    "CHECK_FOR_UPDATES=", "OPERATING_HOURS=", "ENERGY_PRICE=", "CURRENCY=", "DENSITY_CORRECTION="};
 
 constexpr std::size_t kReadCharacters = 50;
 
@@ -39,6 +39,9 @@ auto TextField(SettingsT& s, int index) -> decltype(&s.name)
     case 10: return &s.vWent;
     case 11: return &s.dpWent;
     case 13: return &s.dateDistance;
+    case 16: return &s.operatingHours;
+    case 17: return &s.energyPrice;
+    case 18: return &s.currency;
     default: return nullptr;
     }
 }
@@ -76,6 +79,7 @@ void ReadValue(Settings& s, int index, const std::string& value, NumberFormat nu
         case 12: s.version = ParseNumber(NormalizeDecimal(value, numbers), numbers); break;
         case 14: s.lastUpdate = ParseShortDate(value, dates); break;
         case 15: s.checkForUpdates = ToInt(value).value_or(s.checkForUpdates); break;
+        case 19: s.densityCorrection = ToInt(value).value_or(s.densityCorrection) == 1 ? 1 : 0; break;
         default: break;
         }
     } catch (const ConversionError&) {
@@ -98,6 +102,7 @@ std::string ValueText(const Settings& s, int index, NumberFormat numbers, const 
     case 12: return FormatShortest(s.version, numbers);
     case 14: return FormatShortDate(s.lastUpdate, dates);
     case 15: return std::to_string(s.checkForUpdates);
+    case 19: return std::to_string(s.densityCorrection);
     default: return {};
     }
 }

@@ -10,7 +10,9 @@
 namespace kalvintera {
 
 inline constexpr const char* kSettingsFileName = "Kalvintera.ini";
-inline constexpr int kSettingsLines = 16;
+// The 16 lines every settings file has had, then the energy settings; a file without the
+// later lines reads as before, with their built-in values.
+inline constexpr int kSettingsLines = 20;
 
 // The persisted settings, with the values the program starts from when the file gives none.
 // Most values are kept as the texts the user typed; they are validated where they are used.
@@ -31,6 +33,10 @@ struct Settings {
     std::string dateDistance = "60";            // update interval, days
     CalendarDate lastUpdate;                    // the zero date: never updated
     int checkForUpdates = 0;                    // 1 = check
+    std::string operatingHours = "4000";        // h/a, for the yearly energy of a fan
+    std::string energyPrice = "1.00";           // per kWh
+    std::string currency = "PLN";
+    int densityCorrection = 0;                  // 1 = scale the characteristics to the air density
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -43,7 +49,7 @@ struct Settings {
 // UTF-8. FileError when the file exists but cannot be read.
 Settings ReadSettings(const std::filesystem::path& file, NumberFormat numbers, const ShortDateFormat& dates);
 
-// Writes the 16 "KEY=value" lines (CR LF, UTF-8) through a temporary file, so a failed
+// Writes the 20 "KEY=value" lines (CR LF, UTF-8) through a temporary file, so a failed
 // write leaves the old file. A line break inside a text would shift every later line on
 // the next start, so it is written as a blank. FileError naming the path on failure.
 void WriteSettings(const std::filesystem::path& file, const Settings& settings, NumberFormat numbers,
