@@ -124,7 +124,7 @@ int Run(const Arguments& arguments, CommandContext& context)
                                        row.power_w};
         if (energy) {
             const EnergyFigures f = ResultEnergyFigures(record, session.data, session.numbers, result, energy_settings,
-                                                        options.air_density);
+                                                        options.air_density, outcome.curve_use);
             cells.insert(cells.end(), {exact(result.Flow * flow_factor), exact(result.Pressure), exact(f.sfp),
                                        std::to_string(f.sfp_category), exact(f.best.efficiency * 100.0),
                                        exact(f.best.flow_m3s * flow_factor), exact(f.efficiency_ratio_pct),

@@ -114,6 +114,7 @@ FanSearchOutcome SearchFans(const DeviceTable& table, const DataFolder& data, co
     const FanSearchCatalogue& catalogue = options.catalogue ? *options.catalogue : *own_catalogue;
     const bool corrected = options.air_density != kCatalogueAirDensity;
     FanSearchOutcome outcome;
+    outcome.curve_use = use;
     for (DeviceIndex index = 1; index <= kDeviceTableSlots; ++index) {
         if (!catalogue.isFan(index)) continue;
         try {

@@ -66,6 +66,9 @@ struct FanSearchOutcome {
     // without them and the caller shows these after the results.
     std::vector<std::string> problems;
     std::vector<DeviceIndex> problem_devices; // the records of `problems`, in the same order
+    // The curve-cache use the search ran in: reading its results' curves again within it
+    // costs no look at the disk.
+    std::uint64_t curve_use = 0;
 };
 
 // How a search finds a candidate's operating point: FindOperatingPoint, or the step-by-step

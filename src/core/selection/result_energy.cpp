@@ -5,9 +5,10 @@
 namespace kalvintera {
 
 EnergyFigures ResultEnergyFigures(const DeviceRecord& record, const DataFolder& data, NumberFormat format,
-                                  const SelectionResult& result, const EnergySettings& settings, double air_density)
+                                  const SelectionResult& result, const EnergySettings& settings, double air_density,
+                                  std::uint64_t curve_use)
 {
-    const FanCharacteristic fan = ForAirDensity(ReadFanCharacteristic(record, data, format), air_density);
+    const FanCharacteristic fan = ForAirDensity(ReadFanCharacteristic(record, data, format, curve_use), air_density);
     OperatingPoint point;
     point.Flow = result.Flow;
     point.Pressure = result.Pressure;

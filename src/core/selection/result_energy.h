@@ -13,6 +13,6 @@ namespace kalvintera {
 // for the air density the search used.
 EnergyFigures ResultEnergyFigures(const DeviceRecord& record, const DataFolder& data, NumberFormat format,
                                   const SelectionResult& result, const EnergySettings& settings,
-                                  double air_density = kCatalogueAirDensity);
+                                  double air_density = kCatalogueAirDensity, std::uint64_t curve_use = 0);
 
 } // namespace kalvintera
