@@ -32,7 +32,10 @@ void EditRows(DuctRun run, NumberFormat numbers)
         if (!fuzz::Expecting([&] { commit = form.commit(); }) || commit.refusal_line != 0) continue;
         fuzz::Expecting([&] { run.replace(index, commit.row, commit.total_pa, numbers); });
     }
-    while (!run.empty()) fuzz::Expecting([&] { run.remove(run.count() - 1, numbers); });
+    // Every row must come out again; a removal that fails would leave it in for good.
+    while (!run.empty()) {
+        fuzz::Require(fuzz::Expecting([&] { run.remove(run.count() - 1, numbers); }), "a row that cannot be removed");
+    }
 }
 
 } // namespace

@@ -5,13 +5,17 @@
 #include "core/details/chart_curves.h"
 #include "core/details/characteristic_chart.h"
 #include "core/details/regulation.h"
+#include "core/ductloss/duct_run.h"
 #include "core/errors.h"
+#include "core/text/number_format.h"
+#include "core/text/rounding.h"
 #include "core/shell/data_folder.h"
 
 #include "shell_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -99,4 +103,18 @@ TEST(FuzzRegressions, CurvesWhoseFlowsAStepCannotMoveAreRefused)
     // Flows of an ordinary fan still step from end to end.
     ForEachFlowSample(0.1, 0.1005, kCurveStep, true, count);
     EXPECT_EQ(visits, 5);
+}
+
+TEST(FuzzRegressions, ARunOfLossesNearTheLargestNumberStaysEditable)
+{
+    // Its losses add up to a number, but rounding the total to hundredths overflowed into an
+    // infinity, after which no row could be changed or removed.
+    const std::vector<FittingRow> rows = ReadRunFile(Saved("run_of_losses_near_the_largest_number.moh"));
+    for (NumberFormat numbers : {NumberFormat::point(), NumberFormat::comma()}) {
+        DuctRun run = DuctRun::fromRows(rows, numbers);
+        while (!run.empty()) ASSERT_TRUE(run.remove(run.count() - 1, numbers));
+        EXPECT_TRUE(std::isfinite(ParseNumber(NormalizeDecimal(run.totalText(), numbers), numbers)));
+    }
+    EXPECT_EQ(RoundHalfEven(1.7e308, 2), 1.7e308);
+    EXPECT_EQ(RoundHalfEven(-1.7e308, 2), -1.7e308);
 }

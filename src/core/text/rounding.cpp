@@ -27,7 +27,11 @@ double RoundHalfEven(double value, int decimals)
 {
     if (!std::isfinite(value)) return value;
     const double factor = PowerOfTen(-decimals);
-    return RoundToEvenInteger(value / factor) * factor;
+    const double scaled = value / factor;
+    // A value so large that scaling it overflows has no decimals left to round; rounding
+    // the overflow would turn a number into an infinity.
+    if (!std::isfinite(scaled)) return value;
+    return RoundToEvenInteger(scaled) * factor;
 }
 
 } // namespace kalvintera
