@@ -347,3 +347,28 @@ TEST(FanResultRow, RoundsShownValuesUnderEitherSeparator)
     EXPECT_EQ(row.efficiency_pct, "65");
     EXPECT_EQ(MakeFanResultRow(r, {1, 0, 1e9}, {}, NumberFormat::comma()).power_w, "");
 }
+
+TEST(FanResultRow, OperatingPointAndSfpInTheWindowsUnits)
+{
+    const DeviceRecord r = RoofFan("KDH", 300);
+    // 1615.3 m³/h at 270.55 Pa taking 450 W: SFP = 450 / 0.448694 = 1002.9 W/(m³/s).
+    const SelectionResult result{1, 0.5, 450, 1615.3 / 3600.0, 270.55, 2};
+    FanResultRow row = MakeFanResultRow(r, result, {}, kPoint);
+    EXPECT_EQ(row.operating_flow, "1615");
+    EXPECT_EQ(row.operating_pressure, "271");
+    EXPECT_EQ(row.sfp, "1003");
+
+    FanRowOptions si;
+    si.flow_unit = FlowUnit::CubicMetresPerSecond;
+    si.pressure_unit = PressureUnit::Decapascal;
+    row = MakeFanResultRow(r, result, si, NumberFormat::comma());
+    EXPECT_EQ(row.operating_flow, "0,4487");
+    EXPECT_EQ(row.operating_pressure, "27,1"); // 27.055 daPa
+    EXPECT_EQ(row.sfp, "1003");
+
+    // Without an efficiency there is no power, and so no SFP; the point is still shown.
+    const FanResultRow no_power = MakeFanResultRow(r, {1, 0, 450, 0.1, 50, 1}, {}, kPoint);
+    EXPECT_EQ(no_power.sfp, "");
+    EXPECT_EQ(no_power.operating_flow, "360");
+    EXPECT_EQ(MakeFanResultRow(r, {1, 0.5, 450, 0, 0, 1}, {}, kPoint).sfp, "");
+}

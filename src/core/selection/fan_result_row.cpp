@@ -1,6 +1,7 @@
 #include "core/selection/fan_result_row.h"
 
 #include "core/errors.h"
+#include "core/selection/energy_figures.h"
 #include "core/text/rounding.h"
 
 namespace kalvintera {
@@ -14,6 +15,18 @@ std::string MaxFlowText(const std::string& flow_max, FlowUnit unit, NumberFormat
     } catch (const ConversionError&) {
         return flow_max; // a row shows what the record holds rather than nothing
     }
+}
+
+std::string OperatingFlowText(double flow_m3s, FlowUnit unit, NumberFormat format)
+{
+    if (unit == FlowUnit::CubicMetresPerSecond) return FormatShortest(RoundHalfEven(flow_m3s, 4), format);
+    return FormatShortest(RoundHalfEven(flow_m3s * 3600.0, 0), format);
+}
+
+std::string OperatingPressureText(double pressure_pa, PressureUnit unit, NumberFormat format)
+{
+    if (unit == PressureUnit::Decapascal) return FormatShortest(RoundHalfEven(pressure_pa / 10.0, 1), format);
+    return FormatShortest(RoundHalfEven(pressure_pa, 0), format);
 }
 
 } // namespace
@@ -52,6 +65,11 @@ FanResultRow MakeFanResultRow(const DeviceRecord& r, const SelectionResult& resu
     row.mass = r.Mass;
     row.efficiency_pct = FormatShortest(RoundHalfEven(result.Efficiency * 100.0, 1), format);
     row.power_w = result.Efficiency > 0 ? FormatShortest(RoundHalfEven(result.Power, 1), format) : std::string();
+    row.operating_flow = OperatingFlowText(result.Flow, options.flow_unit, format);
+    row.operating_pressure = OperatingPressureText(result.Pressure, options.pressure_unit, format);
+    if (result.Efficiency > 0 && result.Flow > 0) {
+        row.sfp = FormatShortest(RoundHalfEven(SpecificFanPower(result.Power, result.Flow), 0), format);
+    }
     return row;
 }
 

@@ -9,7 +9,8 @@
 
 namespace kalvintera {
 
-// The ten texts one fan result shows, column by column.
+// The texts one fan result shows, column by column: the ten catalogue columns, then where
+// the fan runs and its specific fan power.
 struct FanResultRow {
     std::string model;
     std::string voltage;
@@ -21,12 +22,16 @@ struct FanResultRow {
     std::string mass;
     std::string efficiency_pct;
     std::string power_w;
+    std::string operating_flow;     // in the window's flow unit
+    std::string operating_pressure; // in the window's pressure unit
+    std::string sfp;                // W/(m³/s); empty where the power is
 };
 
 struct FanRowOptions {
     bool advanced = false;
     std::string voltage = "---"; // the search's voltage choice
     FlowUnit flow_unit = FlowUnit::CubicMetresPerHour;
+    PressureUnit pressure_unit = PressureUnit::Pascal;
 };
 
 // Supply voltage and current texts of a record as the result row shows them: the chosen
@@ -38,7 +43,9 @@ struct SupplyTexts {
 SupplyTexts ResultSupplyTexts(const DeviceRecord& record, const FanRowOptions& options);
 
 // Efficiency ×100 and power to one decimal (halves to even); the power of a candidate
-// whose efficiency is zero or less cannot be computed and stays empty.
+// whose efficiency is zero or less cannot be computed and stays empty, and so does its SFP.
+// The operating flow is whole m³/h or four decimals of m³/s, the operating pressure whole Pa
+// or one decimal of daPa, the SFP whole W/(m³/s).
 FanResultRow MakeFanResultRow(const DeviceRecord& record, const SelectionResult& result, const FanRowOptions& options,
                               NumberFormat format);
 
