@@ -17,6 +17,8 @@ std::string MaxFlowText(const std::string& flow_max, FlowUnit unit, NumberFormat
     }
 }
 
+} // namespace
+
 std::string OperatingFlowText(double flow_m3s, FlowUnit unit, NumberFormat format)
 {
     if (unit == FlowUnit::CubicMetresPerSecond) return FormatShortest(RoundHalfEven(flow_m3s, 4), format);
@@ -29,7 +31,12 @@ std::string OperatingPressureText(double pressure_pa, PressureUnit unit, NumberF
     return FormatShortest(RoundHalfEven(pressure_pa, 0), format);
 }
 
-} // namespace
+std::array<std::string_view, kFanResultColumnCount> FanResultCells(const FanResultRow& row)
+{
+    return {row.model, row.voltage, row.motor_power, row.current, row.max_flow,
+            row.speed, row.sound,   row.mass,        row.efficiency_pct, row.power_w,
+            row.operating_flow, row.operating_pressure, row.sfp};
+}
 
 SupplyTexts ResultSupplyTexts(const DeviceRecord& r, const FanRowOptions& options)
 {

@@ -20,6 +20,8 @@ namespace kalvintera {
 namespace {
 
 constexpr int kEfficiencyEntry = 1;
+constexpr int kSpecificFanPowerEntry = 2;
+constexpr int kSpecificFanPowerLine = 1224;
 constexpr int kStaticPressureLine = 296;
 constexpr int kTotalPressureLine = 297;
 
@@ -106,6 +108,10 @@ QGroupBox* FanCriteriaPanel::buildBasicGroup()
     pressure_unit_->setObjectName(QStringLiteral("pressureUnit"));
     ordering_ = NewList("ordering", true);
     FillList(texts_, ordering_, 259, {QStringLiteral("Minimalna moc pobierana"), QStringLiteral("Maksymalna sprawność")});
+    ordering_->addItem(QStringLiteral("Najniższe SFP"));
+    texts_.add(kSpecificFanPowerLine,
+               [this](const QString& text) { ordering_->setItemText(kSpecificFanPowerEntry, text); });
+    connect(ordering_, &QComboBox::currentTextChanged, this, &FanCriteriaPanel::orderingChanged);
     BindHint(texts_, 248, ordering_, QStringLiteral("Kolejność, w jakiej lista pokazuje dobrane wentylatory"));
     advanced_ = NewCheck(texts_, 179, QStringLiteral("Dobór zaawansowany"), "advanced");
     BindHint(texts_, 249, advanced_, QStringLiteral("Włącza dodatkowe kryteria doboru"));
@@ -327,8 +333,7 @@ bool FanCriteriaPanel::advanced() const
 FanSearchCriteria FanCriteriaPanel::criteria() const
 {
     FanSearchCriteria c;
-    c.ordering = ordering_->currentText() == ordering_->itemText(kEfficiencyEntry) ? FanOrdering::HighestEfficiency
-                                                                                   : FanOrdering::LowestPower;
+    c.ordering = ordering();
     c.kind = kind();
     c.standard = standard_->isChecked();
     c.advanced = advanced();
@@ -344,9 +349,18 @@ FanSearchCriteria FanCriteriaPanel::criteria() const
     return c;
 }
 
+FanOrdering FanCriteriaPanel::ordering() const
+{
+    // A typed text that names no entry orders by power, as the first entry does.
+    const QString chosen = ordering_->currentText();
+    if (chosen == ordering_->itemText(kEfficiencyEntry)) return FanOrdering::HighestEfficiency;
+    if (chosen == ordering_->itemText(kSpecificFanPowerEntry)) return FanOrdering::LowestSpecificFanPower;
+    return FanOrdering::LowestPower;
+}
+
 FanRowOptions FanCriteriaPanel::rowOptions() const
 {
-    return FanRowOptions{advanced(), voltage_->currentText().toStdString(), program_.flowUnit};
+    return FanRowOptions{advanced(), voltage_->currentText().toStdString(), program_.flowUnit, program_.pressureUnit};
 }
 
 FanOrderInput FanCriteriaPanel::orderOptions() const

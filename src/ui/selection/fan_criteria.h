@@ -33,6 +33,7 @@ public:
 
     // The criteria as the controls hold them; the duty point is read by the caller.
     FanSearchCriteria criteria() const;
+    FanOrdering ordering() const;
     FanRowOptions rowOptions() const;
     // The options of an order line as the controls hold them (device, quantity, voltage
     // and arrangement are the caller's).
@@ -55,6 +56,8 @@ public:
 
 signals:
     void searchRequested();
+    // "Kryterium doboru" shows another entry or text.
+    void orderingChanged();
     void closeRequested();
     void flowCalculatorRequested();
     void pressureCalculatorRequested();

@@ -31,14 +31,18 @@ constexpr ColumnHeading kHeadings[FanResultsGroup::ColumnCount] = {
     {219, "MASA", 220, "[kg]", 70},
     {221, "SPRAWNOŚĆ", 222, "[%]", 85},
     {223, "MOC POBIERANA", 224, "[W]", 95},
+    {1220, "PRZEPŁYW PRACY", 0, "[m3/h]", 95},
+    {1221, "SPRĘŻ PRACY", 0, "[Pa]", 85},
+    {1222, "SFP", 1223, "[W/(m3/s)]", 80},
 };
 
 QStringList RowTexts(const FanResultRow& row)
 {
-    const std::string* texts[] = {&row.model, &row.voltage, &row.motor_power, &row.current, &row.max_flow,
-                                  &row.speed, &row.sound,   &row.mass,        &row.efficiency_pct, &row.power_w};
+    static_assert(kFanResultColumnCount == FanResultsGroup::ColumnCount);
     QStringList list;
-    for (const std::string* text : texts) list << QString::fromStdString(*text);
+    for (const std::string_view text : FanResultCells(row)) {
+        list << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
     return list;
 }
 
@@ -72,6 +76,7 @@ FanResultsGroup::FanResultsGroup(QWidget* parent) : QGroupBox(QStringLiteral("DO
     texts_.add(289, [this](const QString& text) { columns_->detailsAction()->setText(text); });
     texts_.add(290, [this](const QString& text) { columns_->addAction()->setText(text); });
     columns_->setScrollRange(1, 1);
+    columns_->setHeadingsClickable(true);
 
     count_ = ReadOnlyField("count");
     number_ = ReadOnlyField("selectedNumber");
@@ -81,6 +86,10 @@ FanResultsGroup::FanResultsGroup(QWidget* parent) : QGroupBox(QStringLiteral("DO
     fields->addSpacing(24);
     fields->addWidget(NewLabel(texts_, 226, QStringLiteral("Numer wybranego elementu")));
     fields->addWidget(number_);
+    fields->addSpacing(24);
+    density_ = new QLabel;
+    density_->setObjectName(QStringLiteral("densityUsed"));
+    fields->addWidget(density_);
     fields->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -95,11 +104,14 @@ FanResultsGroup::FanResultsGroup(QWidget* parent) : QGroupBox(QStringLiteral("DO
         if (const auto row = columns_->selectedRow()) emit detailsRequested(*row);
     });
     connect(columns_, &ResultColumns::addChosen, this, &FanResultsGroup::addRequested);
+    connect(columns_, &ResultColumns::headingClicked, this, &FanResultsGroup::sortRequested);
 }
 
 void FanResultsGroup::showResults(std::vector<FanResultRow> rows)
 {
     rows_ = std::move(rows);
+    // A re-ordered list holds other results at the numbers shown.
+    number_->clear();
     const int count = static_cast<int>(rows_.size());
     columns_->setScrollRange(1, count > kVisibleRows - 1 ? count - (kVisibleRows - 1) : 1);
     showFrom(1);
@@ -126,6 +138,7 @@ void FanResultsGroup::empty()
     columns_->setScrollRange(1, 1);
     count_->clear();
     number_->clear();
+    density_->clear();
 }
 
 int FanResultsGroup::position() const
@@ -159,6 +172,17 @@ QString FanResultsGroup::selectedText(Column column) const
 void FanResultsGroup::setFlowUnitCaption(const QString& unit)
 {
     columns_->setHeadingUnit(MaxFlow, QLatin1Char('[') + unit + QLatin1Char(']'));
+    columns_->setHeadingUnit(OperatingFlow, QLatin1Char('[') + unit + QLatin1Char(']'));
+}
+
+void FanResultsGroup::setPressureUnitCaption(const QString& unit)
+{
+    columns_->setHeadingUnit(OperatingPressure, QLatin1Char('[') + unit + QLatin1Char(']'));
+}
+
+void FanResultsGroup::setDensityText(const QString& text)
+{
+    density_->setText(text);
 }
 
 void FanResultsGroup::applyLanguage(const LanguageTable& table)

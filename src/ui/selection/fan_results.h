@@ -8,20 +8,26 @@
 #include <optional>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 
 namespace kalvintera {
 
 class ResultColumns;
 
-// "DOBRANE URZĄDZENIA": the fans of the last search in ten columns, six rows at a time,
-// with the scroll bar, the count and the number of the selected result. Results are
-// numbered from 1; the scroll position is the number of the first row shown.
+// "DOBRANE URZĄDZENIA": the fans of the last search, six rows at a time — the ten catalogue
+// columns, then the operating flow and pressure and the SFP — with the scroll bar, the count,
+// the number of the selected result and the air density the search used. Results are
+// numbered from 1; the scroll position is the number of the first row shown. A click on a
+// column heading asks for the results sorted by that column.
 class FanResultsGroup final : public QGroupBox {
     Q_OBJECT
 public:
     static constexpr int kVisibleRows = 6;
-    enum Column { Model, Voltage, MotorPower, Current, MaxFlow, Speed, Sound, Mass, Efficiency, Power, ColumnCount };
+    enum Column {
+        Model, Voltage, MotorPower, Current, MaxFlow, Speed, Sound, Mass, Efficiency, Power,
+        OperatingFlow, OperatingPressure, SpecificPower, ColumnCount
+    };
 
     explicit FanResultsGroup(QWidget* parent = nullptr);
 
@@ -39,6 +45,10 @@ public:
     QString rowText(int row, Column column) const;
 
     void setFlowUnitCaption(const QString& unit);
+    void setPressureUnitCaption(const QString& unit);
+    // What the result area says of the air density the characteristics were taken at.
+    void setDensityText(const QString& text);
+    QLabel* densityLabel() const { return density_; }
 
     ResultColumns* columns() const { return columns_; }
     QLineEdit* countField() const { return count_; }
@@ -49,6 +59,7 @@ public:
 signals:
     void detailsRequested(int row);
     void addRequested();
+    void sortRequested(int column);
 
 private:
     void showFrom(int position);
@@ -57,6 +68,7 @@ private:
     ResultColumns* columns_ = nullptr;
     QLineEdit* count_ = nullptr;
     QLineEdit* number_ = nullptr;
+    QLabel* density_ = nullptr;
     std::vector<FanResultRow> rows_;
     LanguageTexts texts_;
 };

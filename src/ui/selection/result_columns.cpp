@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 namespace kalvintera {
@@ -117,7 +118,30 @@ void ResultColumns::setHeadingUnit(int column, const QString& unit)
 void ResultColumns::refreshHeading(int column)
 {
     const Heading& heading = headings_.at(static_cast<std::size_t>(column));
-    heading.label->setText(heading.unit.isEmpty() ? heading.upper : heading.upper + QLatin1Char('\n') + heading.unit);
+    QString upper = heading.upper;
+    if (heading.mark == SortMark::Rising) upper += QStringLiteral(" ▲");
+    if (heading.mark == SortMark::Falling) upper += QStringLiteral(" ▼");
+    heading.label->setText(heading.unit.isEmpty() ? upper : upper + QLatin1Char('\n') + heading.unit);
+}
+
+void ResultColumns::setHeadingsClickable(bool clickable)
+{
+    headings_clickable_ = clickable;
+    for (Heading& heading : headings_) {
+        heading.label->setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        heading.label->installEventFilter(this);
+    }
+}
+
+void ResultColumns::setSortMark(int column, SortMark mark)
+{
+    for (int other = 0; other < columnCount(); ++other) {
+        Heading& heading = headings_.at(static_cast<std::size_t>(other));
+        const SortMark wanted = other == column ? mark : SortMark::None;
+        if (heading.mark == wanted) continue;
+        heading.mark = wanted;
+        refreshHeading(other);
+    }
 }
 
 void ResultColumns::setColumnWidth(int column, int width)
@@ -191,6 +215,17 @@ void ResultColumns::mirrorSelection(int row)
 
 bool ResultColumns::eventFilter(QObject* watched, QEvent* event)
 {
+    if (headings_clickable_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        for (int column = 0; column < columnCount(); ++column) {
+            QLabel* label = headings_.at(static_cast<std::size_t>(column)).label;
+            if (watched != label) continue;
+            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+                emit headingClicked(column);
+            }
+            return true;
+        }
+    }
     if (scroll_bar_ && event->type() == QEvent::Wheel) {
         QCoreApplication::sendEvent(scroll_bar_, event);
         return true;

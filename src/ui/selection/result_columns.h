@@ -33,6 +33,11 @@ public:
     void setHeadingUpper(int column, const QString& upper);
     void setHeadingUnit(int column, const QString& unit);
     void setColumnWidth(int column, int width);
+    // Headings that can be clicked to sort by their column; the mark ("▲" rising, "▼"
+    // falling, or none) follows the heading's upper line.
+    void setHeadingsClickable(bool clickable);
+    enum class SortMark { None, Rising, Falling };
+    void setSortMark(int column, SortMark mark);
 
     // Replaces the shown rows; each row holds one text per column.
     void setRows(const std::vector<QStringList>& rows);
@@ -60,6 +65,7 @@ signals:
     void detailsChosen();
     void addChosen();
     void scrolled(int position);
+    void headingClicked(int column);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +79,7 @@ private:
         QLabel* label = nullptr;
         QString upper;
         QString unit;
+        SortMark mark = SortMark::None;
     };
     std::vector<QListWidget*> lists_;
     std::vector<Heading> headings_;
@@ -81,6 +88,7 @@ private:
     QAction* add_ = nullptr;
     std::vector<QAction*> more_actions_;
     int row_height_ = 0;
+    bool headings_clickable_ = false;
 };
 
 } // namespace kalvintera

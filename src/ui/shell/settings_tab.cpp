@@ -2,7 +2,9 @@
 
 #include "core/errors.h"
 #include "core/shell/air_properties.h"
+#include "core/selection/energy_settings.h"
 #include "core/shell/fade.h"
+#include "core/text/message_format.h"
 #include "ui/common/error_text.h"
 #include "ui/program.h"
 
@@ -26,6 +28,14 @@ namespace kalvintera {
 namespace {
 
 constexpr int kFieldWidth = 62; // room for the viscosity's "0,000015"
+
+constexpr int kEnergyGroupLine = 1248;
+constexpr int kHoursLine = 1249;
+constexpr int kPriceLine = 1250;
+constexpr int kCurrencyLine = 1251;
+constexpr int kDensityCorrectionLine = 1252;
+constexpr int kDensityGroupLine = 1232;
+constexpr int kNotANumberLine = 1253;
 
 QString FromUtf8(const std::string& text)
 {
@@ -51,9 +61,11 @@ SettingsTab::SettingsTab(Program& program, QWidget* parent) : QWidget(parent), p
 {
     auto* outer = NewGroup(QStringLiteral("Domyślne parametry doboru"), QStringLiteral("selectionDefaults"), this);
     texts_.add(68, [outer](const QString& text) { outer->setTitle(text); });
-    auto* outer_layout = new QHBoxLayout(outer);
+    auto* outer_layout = new QVBoxLayout(outer);
     outer_layout->setContentsMargins(6, 4, 6, 6);
+    outer_layout->setSpacing(2);
     outer_layout->addWidget(buildAirGroup());
+    outer_layout->addWidget(buildEnergyGroup());
 
     // The tab has the height of the main window's pages: the groups on the right are
     // stacked tightly.
@@ -62,6 +74,7 @@ SettingsTab::SettingsTab(Program& program, QWidget* parent) : QWidget(parent), p
     right->addWidget(buildEffectsGroup());
     right->addWidget(buildUnitsGroup());
     right->addWidget(buildUpdateGroup());
+    right->addWidget(buildDensityGroup());
     right->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
@@ -145,6 +158,77 @@ QWidget* SettingsTab::buildAirGroup()
     density_ = add_result(4, 82, QStringLiteral("Gęstość powietrza"), QStringLiteral("kg/m3"), QStringLiteral("density"));
     viscosity_ = add_result(5, 83, QStringLiteral("Lepkość powietrza"), QStringLiteral("m2/s"), QStringLiteral("viscosity"));
     return group;
+}
+
+QWidget* SettingsTab::buildEnergyGroup()
+{
+    auto* group = NewGroup(QStringLiteral("Koszt energii"), QStringLiteral("energyGroup"), this);
+    texts_.add(kEnergyGroupLine, [group](const QString& text) { group->setTitle(text); });
+    auto* grid = new QGridLayout(group);
+    Tighten(grid);
+    // The tab keeps the main window's height: this group takes what the air group leaves.
+    grid->setVerticalSpacing(1);
+    grid->setContentsMargins(8, 2, 8, 2);
+
+    Settings& s = program_.settings;
+    auto add_number = [this, grid](int row, int line, const QString& caption, const QString& name, std::string& setting) {
+        auto* label = new QLabel(caption);
+        texts_.add(line, [label](const QString& text) { label->setText(text); });
+        auto* edit = new QLineEdit;
+        edit->setObjectName(name);
+        edit->setMaxLength(10);
+        edit->setFixedWidth(kFieldWidth);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, &setting](const QString& text) {
+            setting = text.toStdString();
+            markEnergyNumber(edit);
+        });
+        return edit;
+    };
+    hours_ = add_number(0, kHoursLine, QStringLiteral("Czas pracy w roku"), QStringLiteral("operatingHours"),
+                        s.operatingHours);
+    grid->addWidget(new QLabel(QStringLiteral("h")), 0, 2);
+    price_ = add_number(1, kPriceLine, QStringLiteral("Cena energii za kWh"), QStringLiteral("energyPrice"), s.energyPrice);
+
+    // The currency stands where the price's unit would.
+    currency_ = new QLineEdit;
+    currency_->setObjectName(QStringLiteral("currency"));
+    currency_->setMaxLength(8);
+    currency_->setFixedWidth(48);
+    texts_.add(kCurrencyLine, [this](const QString& text) { currency_->setToolTip(text); });
+    currency_->setToolTip(QStringLiteral("Waluta"));
+    connect(currency_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { program_.settings.currency = text.toStdString(); });
+    grid->addWidget(currency_, 1, 2);
+
+    return group;
+}
+
+QWidget* SettingsTab::buildDensityGroup()
+{
+    auto* group = NewGroup(QStringLiteral("Gęstość powietrza"), QStringLiteral("densityGroup"), this);
+    texts_.add(kDensityGroupLine, [group](const QString& text) { group->setTitle(text); });
+    auto* layout = new QHBoxLayout(group);
+    Tighten(layout);
+    density_correction_ = new QCheckBox(QStringLiteral("Przeliczaj charakterystyki na gęstość powietrza"));
+    density_correction_->setObjectName(QStringLiteral("densityCorrection"));
+    texts_.add(kDensityCorrectionLine, [this](const QString& text) { density_correction_->setText(text); });
+    connect(density_correction_, &QCheckBox::toggled, this,
+            [this](bool on) { program_.settings.densityCorrection = on ? 1 : 0; });
+    layout->addWidget(density_correction_);
+    return group;
+}
+
+void SettingsTab::markEnergyNumber(QLineEdit* edit)
+{
+    // A text that does not read leaves the yearly figures out; the field says so rather
+    // than a message box at every keystroke.
+    const bool reads = ReadEnergySettings(edit->text().toStdString(), "0", program_.numbers).has_value();
+    edit->setStyleSheet(reads ? QString() : QStringLiteral("color: red"));
+    edit->setToolTip(reads ? QString()
+                           : QString::fromStdString(FormatMessage(program_.language.line(kNotANumberLine),
+                                                                  {edit->text().toStdString()})));
 }
 
 QWidget* SettingsTab::buildUnitsGroup()
@@ -307,6 +391,12 @@ void SettingsTab::showSettings()
     check_updates_->setChecked(s.checkForUpdates == 1);
     program_.settings.checkForUpdates = s.checkForUpdates; // a value other than 0 or 1 stays as read
     update_days_->setEditText(FromUtf8(s.dateDistance));
+
+    hours_->setText(FromUtf8(s.operatingHours));
+    price_->setText(FromUtf8(s.energyPrice));
+    currency_->setText(FromUtf8(s.currency));
+    density_correction_->setChecked(s.densityCorrection == 1);
+    program_.settings.densityCorrection = s.densityCorrection; // a value other than 0 or 1 stays as read
 
     recomputeAir();
     emit roughnessChanged(roughness_.edit->text());

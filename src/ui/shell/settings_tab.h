@@ -19,7 +19,8 @@ namespace kalvintera {
 
 struct Program;
 
-// The "Ustawienia" tab: the default air state with the density and viscosity it gives,
+// The "Ustawienia" tab: the default air state with the density and viscosity it gives, the
+// operating hours and energy price of the yearly figures and the density correction,
 // the flow and pressure units of the selection, the dialog fade, and the update schedule.
 // Every change is written through to the program state at once; there is no OK or cancel.
 class SettingsTab : public QWidget, public Translatable {
@@ -60,6 +61,10 @@ private:
     QWidget* buildUnitsGroup();
     QWidget* buildEffectsGroup();
     QWidget* buildUpdateGroup();
+    // Operating hours, price and currency of the yearly energy figures, and the density correction.
+    QWidget* buildEnergyGroup();
+    QWidget* buildDensityGroup();
+    void markEnergyNumber(QLineEdit* edit);
     struct AirFieldTexts {
         int line;        // language line of the box's caption
         QString caption; // built-in caption
@@ -92,6 +97,11 @@ private:
     QRadioButton* fade_on_ = nullptr;
     QRadioButton* fade_off_ = nullptr;
     QSlider* fade_speed_ = nullptr;
+
+    QLineEdit* hours_ = nullptr;
+    QLineEdit* price_ = nullptr;
+    QLineEdit* currency_ = nullptr;
+    QCheckBox* density_correction_ = nullptr;
 
     QCheckBox* check_updates_ = nullptr;
     QComboBox* update_days_ = nullptr;
