@@ -3,6 +3,7 @@
 #include "core/catalogue/device_table.h"
 #include "core/details/throttling_values.h"
 #include "core/order/order_list.h"
+#include "core/selection/energy_settings.h"
 #include "core/shell/air_properties.h"
 #include "core/shell/calendar_date.h"
 #include "core/shell/data_folder.h"
@@ -83,6 +84,9 @@ struct Program {
     }
     // The 8-bit code page of text files in the shown language that are not UTF-8.
     CodePage shownCodePage() const { return FilesForLanguage(shownLanguage())->codePage; }
+
+    // The air density fans are searched, charted and figured at (the density correction).
+    double fanAirDensity() const { return FanAirDensity(settings.densityCorrection == 1, air); }
 
     QString line(int n) const { return QString::fromStdString(language.line(n)); }
 

@@ -42,6 +42,14 @@ struct Chart {
         DrawCharacteristicChart({device, devices, data, NumberFormat::point()}, {kind, duty, regulation}, drawing);
         return drawing;
     }
+    // With the best efficiency point marked, for air of `density`.
+    const CharacteristicDrawing& drawMarked(const DeviceRecord& device, CharacteristicKind kind, std::optional<DutyPoint> duty,
+                                            double density = 1.2)
+    {
+        DrawCharacteristicChart({device, devices, data, NumberFormat::point(), density}, {kind, duty, Regulation::None, "BEP"},
+                                drawing);
+        return drawing;
+    }
     std::vector<std::string> texts() const
     {
         std::vector<std::string> found;
@@ -167,6 +175,51 @@ TEST(CharacteristicChart, PowerAndEfficiencyChartsMarkTheirValues)
     EXPECT_DOUBLE_EQ(chart.drawing.operating_point->value, 50);
     EXPECT_EQ(chart.drawing.picture.all<EllipseItem>()[0].pen.colour, colours::kGreen);
     EXPECT_TRUE(chart.hasText("(509.8 ; 50)"));
+}
+
+TEST(CharacteristicChart, BestEfficiencyPointIsMarkedOnEveryChart)
+{
+    Chart chart;
+    // dp = 400 − 1000·V², η = −2V² + 2V + 0.2: the best point 70 % at 0.5 m³/s (1800 m³/h),
+    // where dp = 150 Pa and Nel = 0.5 · 150 / 0.7.
+    DeviceRecord fan = PolynomialFan("-1000", "400", "0.1", "1.0");
+    fan.EfficiencyCoef = {"", "", "-2", "2", "0.2"};
+    const double values[] = {150, 0.5 * 150 / 0.7, 70};
+    int i = 0;
+    for (const CharacteristicKind kind : {CharacteristicKind::Pressure, CharacteristicKind::Power, CharacteristicKind::Efficiency}) {
+        chart.drawMarked(fan, kind, DutyPoint{0.3, 100});
+        ASSERT_TRUE(chart.drawing.best_efficiency);
+        EXPECT_NEAR(chart.drawing.best_efficiency->flow_m3s, 0.5, 1e-3);
+        EXPECT_NEAR(chart.drawing.best_efficiency->value, values[i++], 0.05);
+        EXPECT_EQ(chart.curves(colours::kPurple).size(), 1u);
+        const auto texts = chart.texts();
+        EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const std::string& t) { return t.rfind("BEP (1800", 0) == 0; }),
+                  1);
+    }
+    // Without a label nothing is marked: older callers draw what they drew.
+    chart.draw(fan, CharacteristicKind::Efficiency, DutyPoint{0.3, 100});
+    EXPECT_FALSE(chart.drawing.best_efficiency);
+    EXPECT_TRUE(chart.curves(colours::kPurple).empty());
+}
+
+TEST(CharacteristicChart, DensityScalesTheFanAndTheCatalogueDensityChangesNothing)
+{
+    Chart chart;
+    DeviceRecord fan = PolynomialFan("-1000", "400", "0.1", "1.0");
+    fan.EfficiencyCoef = {"", "", "-2", "2", "0.2"};
+    const DutyPoint duty{0.3, 100};
+    const CharacteristicDrawing plain = chart.draw(fan, CharacteristicKind::Pressure, duty);
+    const CharacteristicDrawing at_catalogue = chart.drawMarked(fan, CharacteristicKind::Pressure, duty, 1.2);
+    EXPECT_EQ(plain.operating_point->flow_m3s, at_catalogue.operating_point->flow_m3s);
+    EXPECT_EQ(plain.operating_point->pressure_pa, at_catalogue.operating_point->pressure_pa);
+    EXPECT_EQ(plain.scale->value_axis, at_catalogue.scale->value_axis);
+
+    // Denser air lifts the curve: the operating point moves to more flow and pressure, and
+    // the axis grows by the same ratio.
+    const CharacteristicDrawing dense = chart.drawMarked(fan, CharacteristicKind::Pressure, duty, 1.44);
+    EXPECT_GT(dense.operating_point->flow_m3s, plain.operating_point->flow_m3s);
+    EXPECT_NEAR(dense.scale->value_axis, plain.scale->value_axis * 1.2, 1e-9);
+    EXPECT_NEAR(dense.best_efficiency->value, 150 * 1.2, 0.05);
 }
 
 TEST(CharacteristicChart, ThrottlingLeavesTheSurplusPressure)

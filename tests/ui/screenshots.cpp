@@ -14,6 +14,7 @@
 #include "ui/details/details_window.h"
 #include "ui/details/sound_level_window.h"
 #include "ui/details/transposed_window.h"
+#include "ui/details/value_table.h"
 #include "ui/ductloss/fitting_chooser.h"
 #include "ui/ductloss/fitting_dialog.h"
 #include "ui/ductloss/pressure_loss_window.h"
@@ -120,6 +121,11 @@ int main(int argc, char** argv)
             QApplication::processEvents();
             windows.details->grab().save(folder + QString("/details-tab%1.png").arg(tab));
         }
+        // The end of the technical data: the operating point and energy figures.
+        windows.details->tabs()->setCurrentIndex(DetailsWindow::TechnicalTab);
+        windows.details->technicalTable()->scrollToBottom();
+        QApplication::processEvents();
+        windows.details->grab().save(folder + "/details-technical-end.png");
         windows.details->hide();
         Save(windows.pressureChart, folder, "chart-pressure");
         Save(windows.powerChart, folder, "chart-power");

@@ -4,7 +4,9 @@
 #include "ui/selection/selection_window.h"
 
 #include "core/catalogue/device_table.h"
+#include "core/selection/fan_result_row.h"
 #include "core/selection/fan_search.h"
+#include "core/text/rounding.h"
 #include "core/selection/ventilator_search.h"
 #include "core/text/contains_text.h"
 #include "core/text/message_format.h"
@@ -151,6 +153,10 @@ private slots:
     void fullOrderTakesNoMoreLines();
     void closingEmptiesEveryList();
     void textsFollowTheLanguageFile();
+    void resultsShowWhereEachFanRunsAndItsSfp();
+    void criterionReordersTheShownResultsWithoutANewSearch();
+    void headingClickSortsAndAgainReverses();
+    void densityCorrectionScalesTheSearchAndSaysSo();
 };
 
 void SelectionWindowTest::roofFansAreRankedAsTheCoreRanksThem()
@@ -732,6 +738,145 @@ void SelectionWindowTest::textsFollowTheLanguageFile()
     f.answerQuantity("1");
     f.window.addSelectedFanToOrder();
     QCOMPARE(f.program.order.at(0).Colour, std::string("5010"));
+}
+
+namespace {
+
+QLabel* HeadingOf(const ResultColumns* columns, const QString& upper)
+{
+    for (QLabel* label : columns->findChildren<QLabel*>()) {
+        if (label->text().startsWith(upper)) return label;
+    }
+    qFatal("no heading %s", qPrintable(upper));
+}
+
+// The results' models in the order the store of result devices holds them.
+QStringList StoredModels(const Program& program)
+{
+    QStringList models;
+    for (const DeviceIndex index : program.selectionResults) {
+        models << QString::fromStdString(program.devices.at(index).Model);
+    }
+    return models;
+}
+
+} // namespace
+
+void SelectionWindowTest::resultsShowWhereEachFanRunsAndItsSfp()
+{
+    Fixture f;
+    f.searchFans("1200", "150");
+    FanSearchCriteria criteria;
+    criteria.duty = {1200.0 / 3600.0, 150.0};
+    const std::vector<SelectionResult> expected = f.coreFans(criteria);
+    for (int row = 0; row < f.fanColumns()->rowCount(); ++row) {
+        const SelectionResult& result = expected.at(static_cast<std::size_t>(row));
+        const FanResultRow texts = MakeFanResultRow(f.program.devices.at(result.index), result, {}, f.program.numbers);
+        QCOMPARE(f.fanColumns()->text(row, FanResultsGroup::OperatingFlow), QString::fromStdString(texts.operating_flow));
+        QCOMPARE(f.fanColumns()->text(row, FanResultsGroup::OperatingPressure),
+                 QString::fromStdString(texts.operating_pressure));
+        QCOMPARE(f.fanColumns()->text(row, FanResultsGroup::SpecificPower), QString::fromStdString(texts.sfp));
+        // On the system curve through the duty point, p = 150 · (V / 1200)², to the rounding shown
+        // and the scan step (the fan pressure where the system curve first reaches it).
+        const double flow = Number(f.fanColumns()->text(row, FanResultsGroup::OperatingFlow));
+        QVERIFY(std::abs(150.0 * flow * flow / (1200.0 * 1200.0)
+                         - Number(f.fanColumns()->text(row, FanResultsGroup::OperatingPressure))) < 2.0);
+    }
+    QCOMPARE(f.window.fans()->results()->densityLabel()->text(),
+             QString("Charakterystyki katalogowe (gęstość powietrza 1.2 kg/m3)"));
+}
+
+void SelectionWindowTest::criterionReordersTheShownResultsWithoutANewSearch()
+{
+    Fixture f;
+    f.searchFans("1200", "150");
+    const QString count = f.edit("count")->text();
+    // The typed duty point changes but is not searched: the order is of the results shown.
+    f.edit("flow")->setText("3000");
+    f.list("ordering")->setCurrentIndex(2);
+    QCOMPARE(f.list("ordering")->currentText(), QString("Najniższe SFP"));
+    FanSearchCriteria criteria;
+    criteria.duty = {1200.0 / 3600.0, 150.0};
+    criteria.ordering = FanOrdering::LowestSpecificFanPower;
+    const std::vector<SelectionResult> expected = f.coreFans(criteria);
+    QCOMPARE(f.edit("count")->text(), count);
+    QCOMPARE(f.shownColumn(f.fanColumns(), FanResultsGroup::Model), f.models(expected, 0, 6));
+    QCOMPARE(StoredModels(f.program), f.models(expected, 0, static_cast<int>(expected.size())));
+    const QStringList sfp = f.shownColumn(f.fanColumns(), FanResultsGroup::SpecificPower);
+    for (int row = 1; row < sfp.size(); ++row) QVERIFY(Number(sfp[row - 1]) <= Number(sfp[row]));
+
+    // A new search orders by the criterion too.
+    f.edit("flow")->setText("1200");
+    f.enter(f.edit("flow"));
+    QCOMPARE(f.shownColumn(f.fanColumns(), FanResultsGroup::Model), f.models(expected, 0, 6));
+    f.list("ordering")->setCurrentIndex(0);
+    criteria.ordering = FanOrdering::LowestPower;
+    QCOMPARE(f.shownColumn(f.fanColumns(), FanResultsGroup::Model), f.models(f.coreFans(criteria), 0, 6));
+}
+
+void SelectionWindowTest::headingClickSortsAndAgainReverses()
+{
+    Fixture f;
+    QSignalSpy details(&f.window, &SelectionWindow::detailsRequested);
+    f.searchFans("1200", "150");
+    QLabel* heading = HeadingOf(f.fanColumns(), "PRZEPŁYW PRACY");
+    QTest::mouseClick(heading, Qt::LeftButton);
+    QVERIFY(heading->text().contains(QStringLiteral("▲")));
+    QStringList flows = f.shownColumn(f.fanColumns(), FanResultsGroup::OperatingFlow);
+    for (int row = 1; row < flows.size(); ++row) QVERIFY(Number(flows[row - 1]) <= Number(flows[row]));
+    QCOMPARE(StoredModels(f.program).mid(0, 6), f.shownColumn(f.fanColumns(), FanResultsGroup::Model));
+
+    QTest::mouseClick(heading, Qt::LeftButton);
+    QVERIFY(heading->text().contains(QStringLiteral("▼")));
+    flows = f.shownColumn(f.fanColumns(), FanResultsGroup::OperatingFlow);
+    for (int row = 1; row < flows.size(); ++row) QVERIFY(Number(flows[row - 1]) >= Number(flows[row]));
+
+    // The row operations act on the fan the row shows in the new order.
+    f.fanColumns()->selectRow(1);
+    QCOMPARE(f.edit("selectedNumber")->text(), QString("2"));
+    f.fanColumns()->detailsAction()->trigger();
+    QCOMPARE(QString::fromStdString(f.program.CurrentDevice.Model), f.fanColumns()->text(1, FanResultsGroup::Model));
+
+    // Another column takes the mark; the criterion takes it away.
+    QLabel* models = HeadingOf(f.fanColumns(), "WENTYLATOR");
+    QTest::mouseClick(models, Qt::LeftButton);
+    QVERIFY(models->text().contains(QStringLiteral("▲")));
+    QVERIFY(!heading->text().contains(QStringLiteral("▼")));
+    QVERIFY(f.edit("selectedNumber")->text().isEmpty());
+    f.list("ordering")->setCurrentIndex(1);
+    QVERIFY(!models->text().contains(QStringLiteral("▲")));
+}
+
+void SelectionWindowTest::densityCorrectionScalesTheSearchAndSaysSo()
+{
+    Fixture f;
+    f.program.air = ComputeAirProperties(40, 95000, 0.5);
+    const double density = f.program.air->density_kgm3;
+    QVERIFY(density < 1.1);
+
+    // Off: the catalogue's characteristics, whatever the air.
+    f.searchFans("1200", "150");
+    const QStringList catalogue = f.shownColumn(f.fanColumns(), FanResultsGroup::OperatingPressure);
+
+    f.program.settings.densityCorrection = 1;
+    f.searchFans("1200", "150");
+    FanSearchCriteria criteria;
+    criteria.duty = {1200.0 / 3600.0, 150.0};
+    FanSearchOptions options;
+    options.air_density = density;
+    const std::vector<SelectionResult> expected =
+        SearchFans(f.program.devices, f.program.data, criteria, f.program.numbers, options).results;
+    QCOMPARE(f.edit("count")->text(), QString::number(expected.size()));
+    QCOMPARE(f.shownColumn(f.fanColumns(), FanResultsGroup::Model), f.models(expected, 0, 6));
+    QVERIFY(f.shownColumn(f.fanColumns(), FanResultsGroup::OperatingPressure) != catalogue);
+    QVERIFY(f.window.fans()->results()->densityLabel()->text().startsWith("Charakterystyki przeliczone"));
+    QVERIFY(f.window.fans()->results()->densityLabel()->text().contains(
+        QString::fromStdString(FormatShortest(RoundHalfEven(density, 3), f.program.numbers))));
+
+    // An air state that does not read leaves the catalogue's density in force.
+    f.program.air.reset();
+    f.searchFans("1200", "150");
+    QCOMPARE(f.shownColumn(f.fanColumns(), FanResultsGroup::OperatingPressure), catalogue);
 }
 
 QTEST_MAIN(SelectionWindowTest)

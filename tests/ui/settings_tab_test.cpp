@@ -47,6 +47,7 @@ private slots:
     void unitRadiosSetTheProgramUnits();
     void showSettingsFillsEveryControl();
     void languageLinesReplaceTheCaptions();
+    void energySettingsAndDensityCorrection();
 };
 
 void SettingsTabTest::boxesEnableTheirFields()
@@ -290,3 +291,40 @@ void SettingsTabTest::languageLinesReplaceTheCaptions()
 
 QTEST_MAIN(SettingsTabTest)
 #include "settings_tab_test.moc"
+
+void SettingsTabTest::energySettingsAndDensityCorrection()
+{
+    Fixture f;
+    f.program.settings.operatingHours = "8760";
+    f.program.settings.energyPrice = "0,85";
+    f.program.settings.currency = "EUR";
+    f.program.settings.densityCorrection = 1;
+    SettingsTab tab(f.program);
+    auto* hours = Child<QLineEdit>(tab, "operatingHours");
+    auto* price = Child<QLineEdit>(tab, "energyPrice");
+    auto* currency = Child<QLineEdit>(tab, "currency");
+    auto* correction = Child<QCheckBox>(tab, "densityCorrection");
+    QCOMPARE(hours->text(), QString("8760"));
+    QCOMPARE(price->text(), QString("0,85"));
+    QCOMPARE(currency->text(), QString("EUR"));
+    QVERIFY(correction->isChecked());
+    // Either separator is a price: the default is written "1.00" whatever the locale.
+    QVERIFY(price->toolTip().isEmpty());
+
+    Type(hours, "6000");
+    currency->setText(QStringLiteral("zł"));
+    correction->click();
+    QCOMPARE(f.program.settings.operatingHours, std::string("6000"));
+    QCOMPARE(f.program.settings.currency, std::string("zł"));
+    QCOMPARE(f.program.settings.densityCorrection, 0);
+    QVERIFY(hours->toolTip().isEmpty());
+
+    // A text that is no number of at least 0 is kept as typed and the field says why.
+    for (const QString& bad : {QString("-5"), QString("abc"), QString("1e999")}) {
+        Type(hours, bad);
+        QCOMPARE(f.program.settings.operatingHours, bad.toStdString());
+        QVERIFY2(hours->toolTip().contains(bad), qPrintable(bad));
+    }
+    Type(hours, "4000");
+    QVERIFY(hours->toolTip().isEmpty());
+}

@@ -1,6 +1,8 @@
 #include "core/details/characteristic_chart.h"
 
 #include "core/catalogue/fan_curves.h"
+#include "core/details/energy_rows.h"
+#include "core/selection/energy_figures.h"
 #include "core/errors.h"
 #include "core/text/contains_text.h"
 
@@ -15,6 +17,8 @@ constexpr Pen kSecondCurvePen{colours::kDarkRed, 2, PenStyle::Solid};
 constexpr Pen kAccessoryCurvePen{colours::kGreen, 1, PenStyle::Dash};
 constexpr Pen kSystemCurvePen{colours::kBlue, 2, PenStyle::Solid};
 constexpr PixelPoint kMarkerTextAbove{10, -20};
+constexpr PixelPoint kMarkerTextBelow{10, 12};
+constexpr Colour kBestEfficiencyColour = colours::kPurple;
 
 CharacteristicLegend LegendFor(CharacteristicKind kind, const DeviceRecord& device)
 {
@@ -49,27 +53,66 @@ void DrawMarker(CharacteristicDrawing& drawing, const CharacteristicScale& scale
                     kMarkerTextAbove, numbers);
 }
 
+// The catalogue's polynomials hold for 1.2 kg/m³; pressures and losses scale with the density.
+Polynomial4 ScaledPolynomial(Polynomial4 polynomial, double density_ratio)
+{
+    if (density_ratio == 1.0) return polynomial;
+    for (double& c : polynomial) c *= density_ratio;
+    return polynomial;
+}
+
+// A diamond around the best efficiency point, with its label and values below it and on the
+// side away from the operating point, whose values stand above that one.
+void DrawBestEfficiencyMark(CharacteristicDrawing& drawing, CharacteristicKind kind, const CharacteristicCurves& c,
+                            const std::string& label, NumberFormat numbers)
+{
+    if (!drawing.scale) return;
+    const CharacteristicScale& scale = *drawing.scale;
+    const BestEfficiencyPoint best = FindBestEfficiencyPoint(c.fan, c.range);
+    if (!(best.efficiency > 0)) return;
+    const OperatingPoint at = CharacteristicAt(c.fan, best.flow_m3s);
+    const double value = kind == CharacteristicKind::Pressure ? at.Pressure
+                         : kind == CharacteristicKind::Power  ? at.Power
+                                                              : 100.0 * best.efficiency;
+    if (!std::isfinite(value)) return;
+    drawing.best_efficiency = CharacteristicOperatingPoint{best.flow_m3s, at.Pressure, value};
+    const PixelPoint p = scale.at(best.flow_m3s * 3600.0, value);
+    const Pen pen{kBestEfficiencyColour, 2, PenStyle::Solid};
+    drawing.picture.polyline({{p.x, p.y - 6}, {p.x + 6, p.y}, {p.x, p.y + 6}, {p.x - 6, p.y}, {p.x, p.y - 6}}, pen);
+    const std::string text =
+        label + " (" + OneDecimalText(best.flow_m3s * 3600.0, numbers) + " ; " + OneDecimalText(value, numbers) + ")";
+    const bool operating_point_right = drawing.operating_point && drawing.operating_point->flow_m3s > best.flow_m3s;
+    // About 7 pixels a character at the charts' 8 points.
+    const int text_x = operating_point_right ? p.x - kMarkerTextBelow.x - 7 * static_cast<int>(text.size())
+                                             : p.x + kMarkerTextBelow.x;
+    drawing.picture.text(text_x, p.y + kMarkerTextBelow.y, text, kBestEfficiencyColour);
+}
+
 void DrawPressureChart(const CharacteristicSource& source, const CharacteristicRequest& request, const CharacteristicCurves& c,
                        CharacteristicDrawing& drawing)
 {
     const DeviceRecord& device = source.device;
     const NumberFormat numbers = source.numbers;
     const std::optional<DeviceRecord> accessory = MountedAccessoryOf(device, source.devices);
-    const CharacteristicScale scale = ScaleFor(drawing.picture, PressureChartAxes(device, accessory, numbers));
+    CharacteristicAxes axes = PressureChartAxes(device, accessory, numbers);
+    // Denser air lifts the curves above the catalogue's; the chart grows to hold them.
+    const double density_ratio = source.air_density / kCatalogueAirDensity;
+    if (density_ratio > 1.0) axes.value_axis *= density_ratio;
+    const CharacteristicScale scale = ScaleFor(drawing.picture, axes);
     drawing.scale = scale;
     DisplayList& picture = drawing.picture;
     DrawCharacteristicFrame(picture, scale, LegendFor(CharacteristicKind::Pressure, device), numbers);
     picture.polyline(ToPixels(scale, PressureCurve(c)), kCurvePen);
     if (!c.fan.tabulated) {
         if (!device.ExtraCoef[0][4].empty()) {
-            const Polynomial4 with_accessory = ReadPolynomial(device.ExtraCoef[0], numbers);
+            const Polynomial4 with_accessory = ScaledPolynomial(ReadPolynomial(device.ExtraCoef[0], numbers), density_ratio);
             const double from = ParseNumber(device.ExtraCoef[2][0], numbers);
             const double to = ParseNumber(device.ExtraCoef[2][1], numbers);
             picture.polyline(ToPixels(scale, PolynomialCurve(with_accessory, from, to, true)), kSecondCurvePen);
         }
         if (accessory) {
             const FlowRange range = ReadFlowRange(*accessory, numbers);
-            const Polynomial4 loss = ReadPolynomial(accessory->PressureCoef, numbers);
+            const Polynomial4 loss = ScaledPolynomial(ReadPolynomial(accessory->PressureCoef, numbers), density_ratio);
             picture.polyline(ToPixels(scale, PolynomialCurve(loss, range.min_m3s, range.max_m3s, false)),
                              kAccessoryCurvePen);
         }
@@ -152,12 +195,16 @@ void DrawCharacteristicChart(const CharacteristicSource& source, const Character
     drawing = CharacteristicDrawing{};
     drawing.picture.width = kCharacteristicWidth;
     drawing.picture.height = request.kind == CharacteristicKind::Pressure ? kPressureCharacteristicHeight : kCharacteristicHeight;
-    const CharacteristicCurves c{ReadFanCharacteristic(source.device, source.data, source.numbers),
-                                ReadFlowRange(source.device, source.numbers)};
+    const CharacteristicCurves c{
+        ForAirDensity(ReadFanCharacteristic(source.device, source.data, source.numbers), source.air_density),
+        ReadFlowRange(source.device, source.numbers)};
     if (request.kind == CharacteristicKind::Pressure) {
         DrawPressureChart(source, request, c, drawing);
     } else {
         DrawPowerOrEfficiencyChart(source, request, c, drawing);
+    }
+    if (request.best_efficiency_label) {
+        DrawBestEfficiencyMark(drawing, request.kind, c, *request.best_efficiency_label, source.numbers);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/shell/data_folder.h"
 
 #include <optional>
+#include <string>
 
 namespace kalvintera {
 
@@ -19,12 +20,16 @@ struct CharacteristicSource {
     const DeviceTable& devices; // the mounted accessory is looked up here
     const DataFolder& data;     // the curve files are read from here
     NumberFormat numbers;
+    // The fan's characteristics are scaled from the catalogue's 1.2 kg/m³ to this density.
+    double air_density = 1.2;
 };
 
 struct CharacteristicRequest {
     CharacteristicKind kind = CharacteristicKind::Pressure;
     std::optional<DutyPoint> duty; // the duty point of the last fan search, when one is known
     Regulation regulation = Regulation::None;
+    // With a label, the chart marks the fan's best efficiency point under it.
+    std::optional<std::string> best_efficiency_label;
 };
 
 struct CharacteristicOperatingPoint {
@@ -39,6 +44,7 @@ struct CharacteristicDrawing {
     DisplayList picture;
     std::optional<CharacteristicScale> scale;
     std::optional<CharacteristicOperatingPoint> operating_point;
+    std::optional<CharacteristicOperatingPoint> best_efficiency;
     std::optional<ThrottlingValues> throttling;
     std::optional<SpeedChange> speed_change;
 };

@@ -74,6 +74,7 @@ constexpr const char* kRegulationNeedsDuty =
     "Regulacja wymaga punktu pracy: otwórz wykres z wyników doboru wentylatorów.";
 constexpr int kMissingSeriesSheetLine = 1171;
 constexpr const char* kMissingSeriesSheet = "Folder danych nie zawiera arkusza typoszeregu %1.";
+constexpr int kBestEfficiencyLabelLine = 1247;
 
 } // namespace
 
@@ -196,10 +197,7 @@ QString CharacteristicChartWindow::readoutText() const { return readout_->text()
 std::optional<DutyPoint> CharacteristicChartWindow::dutyPoint() const
 {
     if (!program_.DutyPointKnown || !selection_) return std::nullopt;
-    const std::string flow = selection_->flowText().toStdString();
-    const std::string pressure = selection_->pressureText().toStdString();
-    const DutyPointReading reading =
-        ReadDutyPoint(DutyPointTexts{flow, pressure, program_.flowUnit, program_.pressureUnit}, program_.numbers);
+    const DutyPointReading reading = selection_->readDutyPoint();
     if (reading.message_line != 0) {
         program_.showMessage(reading.message_line);
         return std::nullopt;
@@ -244,11 +242,13 @@ void CharacteristicChartWindow::redraw()
 {
     // A regulation needs the duty point; without one the chart shows none.
     if (!canRegulate()) shown_ = Regulation::None;
-    CharacteristicRequest request{kind_, std::nullopt, shown_};
+    CharacteristicRequest request{kind_, std::nullopt, shown_, program_.language.line(kBestEfficiencyLabelLine)};
     const bool hand_over = std::exchange(hand_over_throttling_, false);
     try {
         request.duty = dutyPoint();
-        DrawCharacteristicChart({program_.CurrentDevice, program_.devices, program_.data, program_.numbers}, request,
+        DrawCharacteristicChart({program_.CurrentDevice, program_.devices, program_.data, program_.numbers,
+                                 program_.fanAirDensity()},
+                                request,
                                 drawing_);
     } catch (const KalvinteraError& error) {
         // The chart keeps what was drawn before the error; a regulation that could not be

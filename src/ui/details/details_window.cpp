@@ -1,7 +1,10 @@
 #include "ui/details/details_window.h"
 
 #include "core/details/accessories.h"
+#include "core/catalogue/fan_curves.h"
 #include "core/details/details_tables.h"
+#include "core/details/energy_rows.h"
+#include "core/selection/energy_settings.h"
 #include "core/errors.h"
 #include "core/text/contains_text.h"
 #include "core/text/message_format.h"
@@ -170,6 +173,7 @@ void DetailsWindow::fillTables()
     for (DetailsRow& row : TechnicalRows(device, program_.language, program_.settings.language)) {
         technical.push_back(std::move(row));
     }
+    for (DetailsRow& row : energyRows()) technical.push_back(std::move(row));
     technical_->setRows(technical);
 
     AccessoryFilter filter{program_.settings.language, std::nullopt};
@@ -181,6 +185,37 @@ void DetailsWindow::fillTables()
     std::vector<DetailsRow> dimensions = heading;
     for (DetailsRow& row : DimensionRows(device, program_.language)) dimensions.push_back(std::move(row));
     dimensions_->table()->setRows(dimensions);
+}
+
+std::optional<DutyPoint> DetailsWindow::selectedDutyPoint() const
+{
+    if (!program_.OpenedFromFanSelection || !program_.DutyPointKnown || !dialogs_.selection) return std::nullopt;
+    // A duty point the user has since mistyped gives no operating point here; the charts
+    // say what is wrong with it when they are opened.
+    const DutyPointReading reading = dialogs_.selection->readDutyPoint();
+    if (reading.message_line != 0) return std::nullopt;
+    return reading.duty;
+}
+
+std::vector<DetailsRow> DetailsWindow::energyRows() const
+{
+    const DeviceRecord& device = program_.CurrentDevice;
+    if (device.PressureCoef[4].empty()) return {}; // no characteristic: nothing to figure
+    const double density = program_.fanAirDensity();
+    const std::optional<EnergySettings> settings =
+        ReadEnergySettings(program_.settings.operatingHours, program_.settings.energyPrice, program_.numbers);
+    try {
+        const FanCharacteristic fan = ForAirDensity(ReadFanCharacteristic(device, program_.data, program_.numbers), density);
+        const DetailsEnergy energy = ComputeDetailsEnergy(fan, ReadFlowRange(device, program_.numbers),
+                                                          selectedDutyPoint(), settings.value_or(EnergySettings{}));
+        const EnergyRowsFormat format{program_.numbers, program_.flowUnit, program_.pressureUnit,
+                                      program_.settings.currency, density, settings.has_value()};
+        return EnergyDetailsRows(energy, program_.language, format);
+    } catch (const KalvinteraError&) {
+        // The charts report a characteristic that does not read when they are opened; the
+        // technical data stay worth showing without these rows.
+        return {};
+    }
 }
 
 void DetailsWindow::openAccessory(const QString& code)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/details/details_tables.h"
 #include "core/details/device_documents.h"
+#include "core/selection/duty_point.h"
 #include "ui/common/language_texts.h"
 #include "ui/common/program_dialog.h"
 #include "ui/selection/selection_actions.h"
@@ -8,6 +10,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QGroupBox;
 class QPushButton;
@@ -86,6 +90,10 @@ protected:
 private:
     QPushButton* addButton(const char* name, const char* text, int line);
     void fillTables();
+    // The duty point of the fan search this fan was opened from, as its texts read now.
+    std::optional<DutyPoint> selectedDutyPoint() const;
+    // The best efficiency, and with a duty point the operating point and energy figures.
+    std::vector<DetailsRow> energyRows() const;
     void openChart(CharacteristicChartWindow* window);
     // Runs a user action; an error ends it with a message in the user's language.
     void guarded(const std::function<void()>& action);

@@ -162,6 +162,13 @@ QString SelectionWindow::pressureText() const
     return fans_->page()->pressureText();
 }
 
+DutyPointReading SelectionWindow::readDutyPoint() const
+{
+    const std::string flow = flowText().toStdString();
+    const std::string pressure = pressureText().toStdString();
+    return ReadDutyPoint(DutyPointTexts{flow, pressure, program_.flowUnit, program_.pressureUnit}, program_.numbers);
+}
+
 void SelectionWindow::addSelectedFanToOrder()
 {
     fans_->addSelectedToOrder();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/selection/duty_point.h"
+
 #include "ui/common/language_texts.h"
 #include "ui/common/program_dialog.h"
 #include "ui/selection/selection_actions.h"
@@ -43,6 +45,8 @@ public:
     void setPressureText(const QString& pressure);
     QString flowText() const;
     QString pressureText() const;
+    // The duty point the fan tab's texts hold now, in the window's units.
+    DutyPointReading readDutyPoint() const;
 
     // Empties the result lists of all three tabs (a change of the flow unit makes them stale).
     void emptyResultLists();
