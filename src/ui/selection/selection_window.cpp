@@ -1,5 +1,6 @@
 #include "ui/selection/selection_window.h"
 
+#include "ui/common/keep_on_screen.h"
 #include "ui/program.h"
 #include "ui/selection/cylindrical_tab.h"
 #include "ui/selection/fan_criteria.h"
@@ -123,6 +124,11 @@ void SelectionWindow::done(int result)
 void SelectionWindow::showResults(bool shown)
 {
     fans_->results()->setVisible(shown);
+    if (!shown) return;
+    // The results make the window wider and taller than the criteria alone: it takes its new
+    // size now and stays wholly on the screen.
+    layout()->activate();
+    KeepOnScreen(this);
 }
 
 bool SelectionWindow::resultsShown() const
