@@ -6,6 +6,7 @@
 // that defines `const Command k<Name>Command` and one line here.
 #define KALVINTERA_CLI_COMMANDS(COMMAND) \
     COMMAND(Select)                      \
+    COMMAND(Datasheet)                   \
     COMMAND(OperatingPoint)              \
     COMMAND(Cylindrical)                 \
     COMMAND(Integrated)                  \

@@ -1,5 +1,10 @@
 #include "core/details/device_documents.h"
 
+#include "core/errors.h"
+#include "core/shell/text_file.h"
+
+#include <filesystem>
+
 #include "core/shell/language_table.h"
 #include "core/text/code_page.h"
 
@@ -44,6 +49,20 @@ DeviceDocument DeviceDocumentFor(DeviceDocumentKind kind, const DeviceRecord& de
 std::string DescriptionPath(const DeviceRecord& device, int language)
 {
     return "opisy/" + std::string(DescriptionPrefix(language)) + device.DescriptionFile;
+}
+
+std::vector<std::string> ReadDescriptionLines(const DeviceRecord& device, const DataFolder& data, int language)
+{
+    if (device.DescriptionFile.empty()) return {};
+    std::filesystem::path file;
+    try {
+        file = data.resolve(DescriptionPath(device, language));
+    } catch (const FileError&) {
+        return {}; // a name that leaves the data folder names no description of it
+    }
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return {};
+    return ReadTextLines(file, language == language_id::kRussian ? CodePage::Cp1251 : CodePage::Cp1250);
 }
 
 OrderLine CatalogueOrderLine(int device_index, const std::string& quantity_text)

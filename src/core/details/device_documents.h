@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/shell/data_folder.h"
+
 #include "core/catalogue/device_record.h"
 #include "core/order/order_line.h"
 
 #include <string>
+#include <vector>
 
 namespace kalvintera {
 
@@ -23,6 +26,11 @@ DeviceDocument DeviceDocumentFor(DeviceDocumentKind kind, const DeviceRecord& de
 std::string DescriptionPath(const DeviceRecord& device, int language);
 
 inline std::string PicturePath(const std::string& file) { return "grafika/" + file; }
+
+// The lines of the device's short description in the language (CP1251 for Russian and
+// CP1250 otherwise when the file is not UTF-8); none when the record names no file or the
+// file is missing. FileError when it exists but cannot be read.
+std::vector<std::string> ReadDescriptionLines(const DeviceRecord& device, const DataFolder& data, int language);
 
 // The order line of a catalogue product added from its details: standard colour, nothing
 // else chosen, no duty point.

@@ -47,6 +47,11 @@ private:
     std::vector<DetailsRow> rows_;
 };
 
+bool Powered(const OperatingPoint& point)
+{
+    return point.Efficiency > 0 && std::isfinite(point.Power);
+}
+
 } // namespace
 
 OperatingPoint CharacteristicAt(const FanCharacteristic& fan, double flow_m3s)
@@ -81,15 +86,25 @@ std::vector<DetailsRow> EnergyDetailsRows(const DetailsEnergy& energy, const Lan
     if (!energy.point || !energy.figures) return rows.take();
 
     const OperatingPoint& point = *energy.point;
-    const EnergyFigures& figures = *energy.figures;
     rows.addText(kFlowLine, OperatingFlowText(point.Flow, format.flow_unit, numbers), flow_unit);
     rows.addText(kPressureLine, OperatingPressureText(point.Pressure, format.pressure_unit, numbers),
                  PressureUnitCaption(format.pressure_unit));
     rows.add(kEfficiencyLine, point.Efficiency * 100.0, 1, "%");
+    if (Powered(point)) rows.add(kPowerLine, point.Power, 1, "W");
+    std::vector<DetailsRow> all = rows.take();
+    for (DetailsRow& row : EnergyFigureRows(energy, language, format)) all.push_back(std::move(row));
+    return all;
+}
+
+std::vector<DetailsRow> EnergyFigureRows(const DetailsEnergy& energy, const LanguageTable& language,
+                                         const EnergyRowsFormat& format)
+{
+    RowWriter rows(language, format.numbers);
+    if (!energy.point || !energy.figures) return rows.take();
+    const EnergyFigures& figures = *energy.figures;
     // A fan without efficiency at its operating point has no power, and so no SFP or energy.
-    const bool powered = point.Efficiency > 0 && std::isfinite(point.Power);
+    const bool powered = Powered(*energy.point);
     if (powered) {
-        rows.add(kPowerLine, point.Power, 1, "W");
         rows.add(kSfpLine, figures.sfp, 0, "W/(m3/s)");
         rows.add(kSfpCategoryLine, "SFP " + std::to_string(figures.sfp_category));
     }

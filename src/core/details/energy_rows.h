@@ -43,4 +43,9 @@ struct EnergyRowsFormat {
 std::vector<DetailsRow> EnergyDetailsRows(const DetailsEnergy& energy, const LanguageTable& language,
                                           const EnergyRowsFormat& format);
 
+// Of those, the figures after the operating point itself: SFP and its category, the share of
+// the best efficiency, the stall warning and the yearly energy and cost.
+std::vector<DetailsRow> EnergyFigureRows(const DetailsEnergy& energy, const LanguageTable& language,
+                                         const EnergyRowsFormat& format);
+
 } // namespace kalvintera

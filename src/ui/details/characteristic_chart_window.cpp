@@ -4,7 +4,7 @@
 #include "core/message_lines.h"
 #include "core/selection/duty_point.h"
 #include "core/text/message_format.h"
-#include "ui/common/display_list_painter.h"
+#include "documents/display_list_painter.h"
 #include "ui/common/error_text.h"
 #include "ui/details/details_chart_view.h"
 #include "ui/details/details_support.h"

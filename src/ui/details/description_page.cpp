@@ -14,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace kalvintera {
-namespace {
-
-CodePage TextCodePage(int language)
-{
-    return language == language_id::kRussian ? CodePage::Cp1251 : CodePage::Cp1250;
-}
-
-} // namespace
-
 DescriptionPage::DescriptionPage(Program& program, QWidget* parent) : QWidget(parent), program_(program)
 {
     group_ = new QGroupBox("OPIS PRODUKTU");
@@ -68,14 +59,11 @@ void DescriptionPage::showDevice()
     const DeviceRecord& device = program_.CurrentDevice;
     ShowDataPicture(program_, *picture_, PicturePath(device.PictureFile));
     description_->clear();
-    const std::string relative = DescriptionPath(device, program_.settings.language);
-    if (!device.DescriptionFile.empty() && program_.fileExists(relative)) {
-        QStringList lines;
-        for (const std::string& line : ReadTextLines(program_.path(relative), TextCodePage(program_.settings.language))) {
-            lines << QString::fromStdString(line);
-        }
-        description_->setPlainText(lines.join('\n'));
+    QStringList lines;
+    for (const std::string& line : ReadDescriptionLines(device, program_.data, program_.settings.language)) {
+        lines << QString::fromStdString(line);
     }
+    if (!lines.isEmpty()) description_->setPlainText(lines.join('\n'));
     model_->setText(QString::fromStdString(device.Model));
 }
 

@@ -4,7 +4,7 @@
 #include "core/humidair/chart_file.h"
 #include "core/message_lines.h"
 #include "core/shell/file_io.h"
-#include "ui/common/display_list_painter.h"
+#include "documents/display_list_painter.h"
 #include "ui/humidair/humid_air_messages.h"
 #include "ui/program.h"
 

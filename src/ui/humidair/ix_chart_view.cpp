@@ -1,6 +1,6 @@
 #include "ui/humidair/ix_chart_view.h"
 
-#include "ui/common/display_list_painter.h"
+#include "documents/display_list_painter.h"
 
 #include <QMouseEvent>
 #include <QPainter>

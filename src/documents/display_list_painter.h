@@ -9,8 +9,12 @@ class QPainter;
 
 namespace kalvintera {
 
+// How texts of a chart are sized: in points of the device (a window), or in chart pixels as
+// a 96 dpi screen shows them (a chart scaled onto a page, which scales its texts with it).
+enum class ChartTextSize { DevicePoints, ScreenPixels };
+
 // Paints a chart computed in the core; the window itself computes nothing.
-void PaintDisplayList(QPainter& painter, const DisplayList& list);
+void PaintDisplayList(QPainter& painter, const DisplayList& list, ChartTextSize text_size = ChartTextSize::DevicePoints);
 
 // The chart as an image of its own size.
 QImage RenderDisplayList(const DisplayList& list);

@@ -1,4 +1,4 @@
-#include "ui/common/display_list_painter.h"
+#include "documents/display_list_painter.h"
 
 #include "core/errors.h"
 #include "core/shell/file_io.h"
@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
 #include <cstdlib>
 #include <type_traits>
 
@@ -43,12 +44,12 @@ QRectF ToQRect(int left, int top, int right, int bottom)
 
 } // namespace
 
-void PaintDisplayList(QPainter& painter, const DisplayList& list)
+void PaintDisplayList(QPainter& painter, const DisplayList& list, ChartTextSize text_size)
 {
     painter.fillRect(QRect(0, 0, list.width, list.height), ToQColor(list.background));
     for (const DisplayItem& item : list.items) {
         std::visit(
-            [&painter](const auto& it) {
+            [&painter, text_size](const auto& it) {
                 using Item = std::decay_t<decltype(it)>;
                 if constexpr (std::is_same_v<Item, LineItem>) {
                     painter.setPen(ToQPen(it.pen));
@@ -68,7 +69,11 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list)
                     painter.drawEllipse(ToQRect(it.left, it.top, it.right, it.bottom));
                 } else if constexpr (std::is_same_v<Item, TextItem>) {
                     QFont font = painter.font();
-                    font.setPointSize(it.point_size);
+                    if (text_size == ChartTextSize::ScreenPixels) {
+                        font.setPixelSize(std::max(1, static_cast<int>(std::lround(it.point_size * 96.0 / 72.0))));
+                    } else {
+                        font.setPointSize(it.point_size);
+                    }
                     font.setBold(it.bold);
                     painter.setFont(font);
                     painter.setPen(ToQColor(it.colour));
