@@ -96,7 +96,7 @@ int Run(const Arguments& arguments, CommandContext& context)
         if (!index) throw DataError("The catalogue holds no product " + *model);
         document = MakeDatasheet(sheet, DatasheetRequest{*index, duty, Regulation::None});
     } else {
-        document = MakeOrderDatasheets(sheet, ReadOrderFile(std::filesystem::path(*order_file)));
+        document = *MakeOrderDatasheets(sheet, ReadOrderFile(std::filesystem::path(*order_file)));
     }
     EnsureGuiApplication();
     WriteDocumentPdf(document, session.data, std::filesystem::path(*output));

@@ -204,6 +204,8 @@ void ProgramWindows::connectWindows()
     QObject::connect(menu, &MainMenu::printOrder, order, &OrderCommands::printOrder);
     QObject::connect(menu, &MainMenu::sendOrder, order, &OrderCommands::sendOrder);
     QObject::connect(&windows_.main->orderFormTab(), &OrderFormTab::sendRequested, order, &OrderCommands::sendOrder);
+    QObject::connect(&windows_.main->orderFormTab(), &OrderFormTab::datasheetsRequested, order,
+                     &OrderCommands::saveDatasheets);
     QObject::connect(windows_.selection, &SelectionWindow::orderLineAdded, order, &OrderCommands::showAddedLine);
 
     ConnectCalculators(windows_);

@@ -39,28 +39,18 @@ std::string WithUnit(const std::string& value, const std::string& unit)
 double FlowInUnit(double flow_m3s, FlowUnit unit) { return unit == FlowUnit::CubicMetresPerHour ? flow_m3s * 3600.0 : flow_m3s; }
 double PressureInUnit(double pressure_pa, PressureUnit unit) { return unit == PressureUnit::Decapascal ? pressure_pa / 10.0 : pressure_pa; }
 
-// The first paragraph of the description that says something: one long enough to be more
-// than the product's heading line, else the first there is.
+// The first paragraph of the description that says something: the description files hold
+// a paragraph a line, the first often only the product's heading; so the first line long
+// enough to be more than a heading, else the first line there is.
 std::string FirstParagraph(const std::vector<std::string>& lines)
 {
-    std::vector<std::string> paragraphs{""};
+    std::string first;
     for (const std::string& line : lines) {
-        if (line.find_first_not_of(" \t\r") == std::string::npos) {
-            if (!paragraphs.back().empty()) paragraphs.emplace_back();
-            continue;
-        }
-        if (!paragraphs.back().empty()) paragraphs.back() += ' ';
-        paragraphs.back() += line;
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        if (line.size() >= 80) return line;
+        if (first.empty()) first = line;
     }
-    for (const std::string& paragraph : paragraphs) {
-        if (paragraph.size() >= 80) return paragraph;
-    }
-    return paragraphs.front();
-}
-
-std::vector<std::string> LabelRow(const DatasheetContext& context, int line, const std::string& value)
-{
-    return {Line(context, line), value};
+    return first;
 }
 
 std::vector<std::vector<std::string>> ToRows(const std::vector<DetailsRow>& details)
@@ -310,6 +300,19 @@ void AddDatasheet(DocumentComposer& composer, const DatasheetContext& context, c
     AddAccessories(composer, context, device);
 }
 
+std::string DatasheetFileName(const std::string& model, const std::string& flow, const std::string& pressure)
+{
+    std::string name = model;
+    for (const std::string* part : {&flow, &pressure}) {
+        if (!part->empty()) name += "_" + *part;
+    }
+    for (char& c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || std::string_view("/\\:*?\"<>| ").find(c) != std::string_view::npos) c = '_';
+    }
+    return (name.empty() ? std::string("datasheet") : name) + ".pdf";
+}
+
 Document MakeDatasheet(const DatasheetContext& context, const DatasheetRequest& request)
 {
     const DeviceRecord& device = context.devices.at(request.device);
@@ -319,7 +322,8 @@ Document MakeDatasheet(const DatasheetContext& context, const DatasheetRequest& 
     return composer.finish();
 }
 
-Document MakeOrderDatasheets(const DatasheetContext& context, const OrderList& order)
+std::optional<Document> MakeOrderDatasheets(const DatasheetContext& context, const OrderList& order,
+                                            const WorkProgress& progress)
 {
     std::vector<const OrderLine*> products;
     for (const OrderLine& line : order.lines()) {
@@ -361,7 +365,10 @@ Document MakeOrderDatasheets(const DatasheetContext& context, const OrderList& o
     }
     composer.table({12.0, 30.0, 78.0, 16.0, DocumentComposer::contentWidth() - 136.0}, rows, true);
 
+    const int total = static_cast<int>(requests.size());
+    int done = 0;
     for (DatasheetRequest& request : requests) {
+        if (progress.cancelled()) return std::nullopt;
         try {
             AddDatasheet(composer, context, request);
         } catch (const DataError& error) {
@@ -373,6 +380,7 @@ Document MakeOrderDatasheets(const DatasheetContext& context, const OrderList& o
             AddDatasheet(composer, context, request);
             composer.paragraph(FormatMessage(Line(context, message.line), message.values), 6.0, TextStyle::Bold);
         }
+        progress.step(++done, total);
     }
     return composer.finish();
 }

@@ -5,6 +5,7 @@
 #include "core/documents/document_composer.h"
 #include "core/order/order_list.h"
 #include "core/selection/duty_point.h"
+#include "core/shell/work_progress.h"
 
 #include <optional>
 
@@ -35,12 +36,18 @@ bool HasCharacteristic(const DeviceRecord& device);
 // fan does not reach.
 void AddDatasheet(DocumentComposer& composer, const DatasheetContext& context, const DatasheetRequest& request);
 
+// The name a saved sheet is offered under: "<model>_<flow>_<pressure>.pdf", the texts as the
+// user typed them, with characters no file name may hold (path separators among them) as "_".
+std::string DatasheetFileName(const std::string& model, const std::string& flow, const std::string& pressure);
+
 // The data sheet of one product.
 Document MakeDatasheet(const DatasheetContext& context, const DatasheetRequest& request);
 
 // The data sheets of an order: a cover page with the customer and the order lines, then the
-// sheet of every product line in order (fans at the duty point stored with their line).
-// DataError when the order holds no product.
-Document MakeOrderDatasheets(const DatasheetContext& context, const OrderList& order);
+// sheet of every product line in order (fans at the duty point stored with their line). One
+// step of `progress` per product; none when cancelled. DataError when the order holds no
+// product.
+std::optional<Document> MakeOrderDatasheets(const DatasheetContext& context, const OrderList& order,
+                                            const WorkProgress& progress = {});
 
 } // namespace kalvintera

@@ -1,5 +1,8 @@
 #include "ui/details/characteristic_chart_window.h"
 
+#include "core/documents/datasheet_lines.h"
+#include "ui/documents/datasheet_export.h"
+
 #include "core/errors.h"
 #include "core/message_lines.h"
 #include "core/selection/duty_point.h"
@@ -83,6 +86,7 @@ CharacteristicChartWindow::CharacteristicChartWindow(Program& program, Character
 {
     const ChartTexts texts = TextsOf(kind);
     setWindowTitle(QString::fromUtf8(texts.caption));
+    datasheets_ = new DatasheetExport(program, this);
 
     heading_ = new QLabel(QString::fromUtf8(texts.heading));
     heading_->setObjectName("heading");
@@ -141,6 +145,11 @@ void CharacteristicChartWindow::buildMenus()
     QMenu* file = menus_->addMenu("Plik");
     QAction* save = file->addAction(QString::fromUtf8("Zapisz charakterystykę"), this, &CharacteristicChartWindow::saveChart);
     save->setObjectName("save");
+    QAction* datasheet = file->addAction(QString::fromUtf8("Karta doboru PDF..."), this, [this] {
+        datasheets_->saveCurrentDevice(selection_, shown_);
+    });
+    datasheet->setObjectName("datasheet");
+    texts_.add(datasheet_lines::kChartMenuItem, [datasheet](const QString& text) { datasheet->setText(text); });
     QAction* close = file->addAction("Zamknij", this, &QDialog::reject);
     texts_.add(file_line, [file](const QString& text) { file->setTitle(text); });
     texts_.add(file_line + 1, [save](const QString& text) { save->setText(text); });

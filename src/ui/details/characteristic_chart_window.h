@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace kalvintera {
 
+class DatasheetExport;
+
 class DetailsChartView;
 class SelectionWindow;
 class TransposedParametersWindow;
@@ -91,6 +93,7 @@ private:
 
     CharacteristicKind kind_;
     const SelectionWindow* selection_ = nullptr;
+    DatasheetExport* datasheets_ = nullptr;
     TransposedParametersWindow* transposed_ = nullptr;
     DetailsChartView* view_ = nullptr;
     QLabel* heading_ = nullptr;

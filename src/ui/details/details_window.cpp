@@ -4,6 +4,7 @@
 #include "core/catalogue/fan_curves.h"
 #include "core/details/details_tables.h"
 #include "core/details/energy_rows.h"
+#include "core/documents/datasheet_lines.h"
 #include "core/selection/energy_settings.h"
 #include "core/errors.h"
 #include "core/text/contains_text.h"
@@ -18,6 +19,7 @@
 #include "ui/details/dimensions_page.h"
 #include "ui/details/sound_level_window.h"
 #include "ui/details/value_table.h"
+#include "ui/documents/datasheet_export.h"
 #include "ui/program.h"
 #include "ui/selection/selection_window.h"
 #include "ui/shell/document_opener.h"
@@ -41,6 +43,7 @@ DetailsWindow::DetailsWindow(Program& program, QWidget* parent)
     : ProgramDialog(program, Behaviour{.fades = false, .closes_on_esc = true}, parent), actions_(program, this)
 {
     setWindowTitle(QString::fromUtf8("Dane szczegółowe doboru"));
+    datasheets_ = new DatasheetExport(program, this);
 
     description_ = new DescriptionPage(program);
     technical_ = new ValueTable(QString::fromUtf8("WŁAŚCIWOŚĆ"), QString::fromUtf8("WARTOŚĆ"));
@@ -74,6 +77,9 @@ DetailsWindow::DetailsWindow(Program& program, QWidget* parent)
     connect(order, &QPushButton::clicked, this, &DetailsWindow::addToOrder);
     buttons->addWidget(order);
     document_button("card", "KARTA KATALOGOWA", 347, DeviceDocumentKind::CatalogueCard);
+    QPushButton* datasheet = addButton("datasheet", "KARTA DOBORU PDF", datasheet_lines::kDetailsButton);
+    connect(datasheet, &QPushButton::clicked, this, &DetailsWindow::saveDatasheet);
+    buttons->addWidget(datasheet);
     QPushButton* close = addButton("close", "ZAMKNIJ", 348);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
@@ -216,6 +222,12 @@ std::vector<DetailsRow> DetailsWindow::energyRows() const
         // technical data stay worth showing without these rows.
         return {};
     }
+}
+
+void DetailsWindow::saveDatasheet()
+{
+    const Regulation regulation = dialogs_.pressure ? dialogs_.pressure->shownRegulation() : Regulation::None;
+    datasheets_->saveCurrentDevice(dialogs_.selection, regulation);
 }
 
 void DetailsWindow::openAccessory(const QString& code)

@@ -21,6 +21,7 @@ namespace kalvintera {
 
 class AccessoriesPage;
 class CharacteristicChartWindow;
+class DatasheetExport;
 class ChartsPage;
 class DescriptionPage;
 class DimensionsPage;
@@ -69,6 +70,9 @@ public:
     void openDocument(DeviceDocumentKind kind);
     // "DODAJ DO ZAMÓWIENIA".
     void addToOrder();
+    // "KARTA DOBORU PDF".
+    void saveDatasheet();
+    DatasheetExport* datasheets() const { return datasheets_; }
 
     QTabWidget* tabs() const { return tabs_; }
     QString deviceCaption() const;
@@ -111,6 +115,7 @@ private:
     QPushButton* back_ = nullptr;
     bool return_to_accessories_ = false;
     LanguageTexts texts_;
+    DatasheetExport* datasheets_ = nullptr;
 };
 
 } // namespace kalvintera

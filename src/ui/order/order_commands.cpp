@@ -1,5 +1,7 @@
 #include "ui/order/order_commands.h"
 
+#include "ui/documents/datasheet_export.h"
+
 #include "core/errors.h"
 #include "core/message_lines.h"
 #include "core/order/order_customer.h"
@@ -40,6 +42,7 @@ std::filesystem::path PathOf(const QString& name) { return std::filesystem::path
 OrderCommands::OrderCommands(Program& program, Windows& windows, OrderView& view, QObject* parent)
     : QObject(parent), program_(program), windows_(windows), view_(view)
 {
+    datasheets_ = new DatasheetExport(program, this);
     connect(&view_, &OrderView::detailsRequested, this, &OrderCommands::showSelectedLineDetails);
     connect(&view_, &OrderView::removeRequested, this, &OrderCommands::removeSelectedLine);
     connect(&view_, &OrderView::changeQuantityRequested, this, &OrderCommands::changeSelectedQuantity);
@@ -212,6 +215,11 @@ void OrderCommands::reportMailFailure(const std::filesystem::path& file, const s
 void OrderCommands::showAddedLine()
 {
     view_.showOrder();
+}
+
+void OrderCommands::saveDatasheets()
+{
+    datasheets_->saveOrderSheets(&view_);
 }
 
 void OrderCommands::removeSelectedLine()

@@ -18,6 +18,7 @@ struct Windows;
 struct FileDialogRequest;
 struct OrderCustomer;
 class OrderView;
+class DatasheetExport;
 
 // What the user does with the order: the commands of the "   Plik..." menu (new, open,
 // save, printer setup, print), sending it by e-mail (menu and the order form's button),
@@ -35,6 +36,9 @@ public:
     void printerSetup();
     void printOrder();
     void sendOrder();
+    // "Karty doboru PDF": the data sheets of every product of the order in one PDF.
+    void saveDatasheets();
+    DatasheetExport* datasheets() const { return datasheets_; }
 
     // A line was appended to program.order elsewhere (the selection or details windows).
     void showAddedLine();
@@ -68,6 +72,7 @@ private:
     Program& program_;
     Windows& windows_;
     OrderView& view_;
+    DatasheetExport* datasheets_ = nullptr;
     std::unique_ptr<QTemporaryDir> attachment_folder_;
 };
 

@@ -9,6 +9,11 @@
 #include <QVBoxLayout>
 
 namespace kalvintera {
+namespace {
+
+constexpr int kDatasheetsLine = 1261;
+
+} // namespace
 
 OrderFormTab::OrderFormTab(Program& program, QWidget* parent) : QWidget(parent), program_(program)
 {
@@ -37,7 +42,13 @@ OrderFormTab::OrderFormTab(Program& program, QWidget* parent) : QWidget(parent),
     texts_.add(41, [this](const QString& text) { send_->setText(text); });
     texts_.add(54, [this](const QString& text) { send_->setToolTip(text); });
     connect(send_, &QPushButton::clicked, this, &OrderFormTab::sendRequested);
-    customer_grid_->addWidget(send_, 0, 2, 4, 1, Qt::AlignCenter);
+    customer_grid_->addWidget(send_, 0, 2, 2, 1, Qt::AlignCenter);
+
+    datasheets_ = new QPushButton(QStringLiteral("Karty doboru PDF"));
+    datasheets_->setObjectName(QStringLiteral("orderDatasheets"));
+    texts_.add(kDatasheetsLine, [this](const QString& text) { datasheets_->setText(text); });
+    connect(datasheets_, &QPushButton::clicked, this, &OrderFormTab::datasheetsRequested);
+    customer_grid_->addWidget(datasheets_, 2, 2, 2, 1, Qt::AlignCenter);
     customer_grid_->setColumnStretch(1, 1);
     customer_grid_->setColumnMinimumWidth(2, 180);
 

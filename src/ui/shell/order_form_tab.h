@@ -15,7 +15,7 @@ namespace kalvintera {
 struct Program;
 
 // The "Formularz zamówieniowy" tab: the customer's particulars, kept in the settings, the
-// send button, and the place where the order list is shown.
+// send button, the button of the order's data sheets, and the place where the order list is shown.
 class OrderFormTab : public QWidget, public Translatable {
     Q_OBJECT
 public:
@@ -31,6 +31,8 @@ public:
 
 signals:
     void sendRequested();
+    // "Karty doboru PDF": the data sheets of the order.
+    void datasheetsRequested();
 
 private:
     QLineEdit* addCustomerField(int row, int caption_line, int hint_line, const QString& caption, const QString& hint,
@@ -45,6 +47,7 @@ private:
     QLineEdit* city_ = nullptr;
     QLineEdit* tel_ = nullptr;
     QPushButton* send_ = nullptr;
+    QPushButton* datasheets_ = nullptr;
 };
 
 } // namespace kalvintera
