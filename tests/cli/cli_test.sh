@@ -154,4 +154,25 @@ expect 0 "message without a language file" "$cli" --data "$scratch/bare" select 
 expect 1 "select without a database" "$cli" --data "$scratch" select --flow 1200 --pressure 150 &&
   stderr_has "select without a database" "urzadzenia.dbx"
 
+# Data sheets: a PDF whose text reads back, in Polish and Russian; nothing left behind on errors.
+if command -v pdftotext >/dev/null; then
+  if expect 0 "datasheet of a fan" "$cli" datasheet --model KDH-355 --flow 1200 --pressure 150 --output "$scratch/kdh.pdf"; then
+    pdftotext "$scratch/kdh.pdf" "$scratch/kdh.txt" || fail "pdftotext cannot read the data sheet"
+    for text in "KDH-355" "1337,4 [m3/h]" "186,1 [Pa]" "Punkt pracy wentylatora" "Widmo akustyczne" "SFP 1"; do
+      grep -qF -- "${text/,/.}" "$scratch/kdh.txt" || grep -qF -- "$text" "$scratch/kdh.txt" ||
+        fail "the data sheet text lacks \"$text\""
+    done
+  fi
+  expect 0 "datasheet in Russian" "$cli" datasheet --model KDH-355 --flow 1200 --pressure 150 --language ru \
+    --output "$scratch/kdh-ru.pdf" && { pdftotext "$scratch/kdh-ru.pdf" - | grep -q "Технический лист" ||
+      fail "the Russian data sheet lacks its title"; }
+  expect 1 "datasheet of an unknown type" "$cli" datasheet --model NOPE --flow 1200 --pressure 150 --output "$scratch/nope.pdf" &&
+    { one_line_stderr "datasheet of an unknown type"; [ -e "$scratch/nope.pdf" ] && fail "a file was left for an unknown type"; }
+  expect 1 "datasheet of a duty point the fan does not reach" "$cli" datasheet --model KDH-355 --flow 1200 --pressure 5000 \
+    --output "$scratch/high.pdf" && { [ -e "$scratch/high.pdf" ] && fail "a file was left for an unreachable point"; }
+  expect 1 "datasheet into a missing folder" "$cli" datasheet --model KDH-355 --flow 1200 --pressure 150 \
+    --output "$scratch/no/such/folder/x.pdf"
+  expect 2 "datasheet without output" "$cli" datasheet --model KDH-355 --flow 1200 --pressure 150
+fi
+
 finish "command-line"

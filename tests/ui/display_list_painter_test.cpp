@@ -1,6 +1,6 @@
 // The painter draws what a chart's display list says, where it says.
 
-#include "ui/common/display_list_painter.h"
+#include "documents/display_list_painter.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

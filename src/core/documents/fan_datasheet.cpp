@@ -229,7 +229,8 @@ bool FanReaches(const FanCharacteristic& fan, FlowRange range, const DutyPoint& 
 
 bool HasCharacteristic(const DeviceRecord& device)
 {
-    return !device.PressureCoef[4].empty();
+    // Accessories hold a loss curve in the same fields; only a fan has a characteristic.
+    return FlowsInCubicMetresPerSecond(device) && !device.PressureCoef[4].empty();
 }
 
 DocumentComposer::HeaderFn DatasheetHeader(const DatasheetContext& context)

@@ -24,7 +24,7 @@ struct DatasheetRequest {
 DocumentComposer::HeaderFn DatasheetHeader(const DatasheetContext& context);
 inline constexpr double kDatasheetHeaderHeightMm = 22.0;
 
-// Whether the record has a fan characteristic (the details window's charts need one).
+// Whether the record is a fan with a characteristic (an accessory's loss curve is none).
 bool HasCharacteristic(const DeviceRecord& device);
 
 // Adds the sheet of one product from a new page: the product, the duty point asked and the
