@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
 #include <type_traits>
 
 namespace kalvintera {
@@ -104,14 +106,23 @@ void PaintTable(QPainter& painter, const TableBlock& table)
     }
 }
 
-void PaintPicture(QPainter& painter, const PictureBlock& block, const DataFolder& data)
+// Pictures decoded once per document: the PDF then holds each picture once, however many
+// pages show it (the logo is on every page).
+using PictureCache = std::map<std::string, QImage>;
+
+void PaintPicture(QPainter& painter, const PictureBlock& block, const DataFolder& data, PictureCache& pictures)
 {
-    QImage image;
-    try {
-        image = LoadJpeg(data.resolve(block.file));
-    } catch (const FileError&) {
-        return; // a name outside the data folder draws nothing
+    auto found = pictures.find(block.file);
+    if (found == pictures.end()) {
+        QImage loaded;
+        try {
+            loaded = LoadJpeg(data.resolve(block.file));
+        } catch (const FileError&) {
+            // a name outside the data folder draws nothing
+        }
+        found = pictures.emplace(block.file, loaded).first;
     }
+    const QImage& image = found->second;
     if (image.isNull()) return; // a missing picture leaves its place empty, as the windows do
     const QRectF rect = ToDevice(block.rect);
     QSizeF size = QSizeF(image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
@@ -148,6 +159,7 @@ void PaintDocument(QPdfWriter& writer, const Document& document, const DataFolde
     writer.setCreator(QStringLiteral("KALVINTERA"));
     QPainter painter(&writer);
     painter.setRenderHint(QPainter::Antialiasing);
+    PictureCache pictures;
     bool first = true;
     for (const DocumentPage& page : document.pages) {
         if (!first) writer.newPage();
@@ -158,7 +170,7 @@ void PaintDocument(QPdfWriter& writer, const Document& document, const DataFolde
                     using Block = std::decay_t<decltype(it)>;
                     if constexpr (std::is_same_v<Block, TextBlock>) PaintText(painter, it);
                     else if constexpr (std::is_same_v<Block, TableBlock>) PaintTable(painter, it);
-                    else if constexpr (std::is_same_v<Block, PictureBlock>) PaintPicture(painter, it, data);
+                    else if constexpr (std::is_same_v<Block, PictureBlock>) PaintPicture(painter, it, data, pictures);
                     else if constexpr (std::is_same_v<Block, ChartBlock>) PaintChart(painter, it);
                     else PaintRule(painter, it);
                 },
