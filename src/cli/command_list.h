@@ -7,6 +7,7 @@
 #define KALVINTERA_CLI_COMMANDS(COMMAND) \
     COMMAND(Select)                      \
     COMMAND(Datasheet)                   \
+    COMMAND(Schedule)                    \
     COMMAND(OperatingPoint)              \
     COMMAND(Cylindrical)                 \
     COMMAND(Integrated)                  \

@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include "core/text/csv_text.h"
+
 #include "core/errors.h"
 #include "core/text/code_page.h"
 #include "core/text/number_format.h"
@@ -86,14 +88,7 @@ OutputFormat ReadOutputFormat(const Arguments& arguments)
 
 std::string CsvCell(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
+    return kalvintera::CsvCell(text, ',');
 }
 
 std::string ExactNumber(double value)

@@ -1,5 +1,7 @@
 #include "ui/program_windows.h"
 
+#include "ui/schedule/schedule_window.h"
+
 #include "core/shell/file_io.h"
 #include "core/shell/language_table.h"
 #include "core/shell/settings.h"
@@ -81,6 +83,17 @@ void ConnectCalculators(Windows& windows)
     control_elements->setDensitySource([main] { return main->settingsTab().densityText(); });
 
     QObject::connect(&main->updateTab(), &UpdateTab::closeProgramRequested, main, &QWidget::close);
+
+    // The fan schedule: from the menu, the tools tab and the selection window.
+    ScheduleWindow* schedule = windows.schedule;
+    auto open_schedule = [main, schedule] { main->runDialog([schedule] { schedule->showModal(); }); };
+    QObject::connect(&main->menu(), &MainMenu::fanSchedule, schedule, open_schedule);
+    QObject::connect(&main->toolsTab(), &ToolsTab::toolRequested, schedule, [=](ToolsTab::Tool tool) {
+        if (tool == ToolsTab::Tool::Schedule) open_schedule();
+    });
+    QObject::connect(windows.selection, &SelectionWindow::scheduleRequested, schedule, [schedule] { schedule->showModal(); });
+    QObject::connect(schedule, &ScheduleWindow::detailsRequested, windows.details, &DetailsWindow::openDetails);
+    QObject::connect(schedule, &ScheduleWindow::orderLinesAdded, windows.orderCommands, &OrderCommands::showAddedLine);
 }
 
 // The details window opens over whichever window asked for it: the selection window keeps
@@ -164,6 +177,8 @@ ProgramWindows::ProgramWindows(Program& program) : program_(program)
     windows_.translatable.push_back(windows_.orderView);
     windows_.orderCommands = Create(owned_, windows_, new OrderCommands(program, windows_, *windows_.orderView));
     windows_.airBalance = Create(owned_, windows_, new AirBalanceWindow(program, parent));
+    windows_.schedule = Create(owned_, windows_, new ScheduleWindow(program, parent));
+    windows_.schedule->setSelectionWindow(windows_.selection);
     windows_.controlElements = Create(owned_, windows_, new ControlElementWindow(program, parent));
     windows_.details = Create(owned_, windows_, new DetailsWindow(program, parent));
     const auto new_chart = [&](CharacteristicKind kind) { return new CharacteristicChartWindow(program, kind, parent); };

@@ -21,6 +21,7 @@ class PictureWindow;
 class OrderView;
 class OrderCommands;
 class AirBalanceWindow;
+class ScheduleWindow;
 class ControlElementWindow;
 class DetailsWindow;
 class CharacteristicChartWindow;
@@ -55,6 +56,7 @@ struct Windows {
 
     // The air balance and control element calculators.
     AirBalanceWindow* airBalance = nullptr;
+    ScheduleWindow* schedule = nullptr;
     ControlElementWindow* controlElements = nullptr;
 
     // The details of one device, its three characteristic charts, the parameters after a

@@ -122,9 +122,14 @@ void DatasheetExport::saveCurrentDevice(const SelectionWindow* selection, Regula
 
 void DatasheetExport::saveOrderSheets(QWidget* parent)
 {
+    saveOrderSheets(parent, program_.order);
+}
+
+void DatasheetExport::saveOrderSheets(QWidget* parent, const OrderList& order)
+{
     if (worker_) return; // one at a time
     const QString title = QString::fromStdString(program_.MessageTitle);
-    if (program_.order.empty()) {
+    if (order.empty()) {
         program_.prompter.showInfo(program_.line(lines::kOrderEmpty), title);
         return;
     }
@@ -137,7 +142,6 @@ void DatasheetExport::saveOrderSheets(QWidget* parent)
 
     // The worker reads a copy of the order and the program's catalogue, which the modal
     // progress dialog keeps the user from changing meanwhile.
-    const OrderList order = program_.order;
     const DatasheetContext context = WindowDatasheetContext(program_);
     progress_ = new QProgressDialog(program_.line(lines::kOrderButton), QString(), 0, order.count(), parent);
     progress_->setWindowModality(Qt::ApplicationModal);
@@ -146,7 +150,7 @@ void DatasheetExport::saveOrderSheets(QWidget* parent)
     progress_->setAutoReset(false);
     connect(progress_, &QProgressDialog::canceled, this, [this] { cancel_ = true; });
 
-    worker_ = QThread::create([this, order, context] {
+    worker_ = QThread::create([this, order = OrderList(order), context] {
         WorkProgress progress;
         progress.cancel = &cancel_;
         progress.report = [this](int done, int total) {

@@ -39,9 +39,10 @@ public:
     // from (as the selection window's texts read now), with the regulation its pressure chart shows.
     void saveCurrentDevice(const SelectionWindow* selection, Regulation regulation);
 
-    // The sheets of the current order, made off the GUI thread behind a progress dialog
-    // with Cancel; the file is written once they are complete.
+    // The sheets of an order (the current one unless another is given), made off the GUI
+    // thread behind a progress dialog with Cancel; the file is written once they are complete.
     void saveOrderSheets(QWidget* parent);
+    void saveOrderSheets(QWidget* parent, const OrderList& order);
 
     // The order sheets are being made.
     bool busy() const { return worker_ != nullptr; }

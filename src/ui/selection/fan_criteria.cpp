@@ -22,6 +22,7 @@ namespace {
 constexpr int kEfficiencyEntry = 1;
 constexpr int kSpecificFanPowerEntry = 2;
 constexpr int kSpecificFanPowerLine = 1224;
+constexpr int kScheduleButtonLine = 1341;
 constexpr int kStaticPressureLine = 296;
 constexpr int kTotalPressureLine = 297;
 
@@ -144,6 +145,9 @@ QGroupBox* FanCriteriaPanel::buildBasicGroup()
     buttons->addWidget(close, 0, 1);
     buttons->addWidget(flow_calculator, 1, 0);
     buttons->addWidget(pressure_calculator, 1, 1);
+    QPushButton* schedule = NewButton(texts_, kScheduleButtonLine, QStringLiteral("Zestawienie..."), "schedule");
+    connect(schedule, &QPushButton::clicked, this, &FanCriteriaPanel::scheduleRequested);
+    buttons->addWidget(schedule, 2, 0, 1, 2);
 
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(Heading(texts_, 176, QStringLiteral("1. PODAJ PODSTAWOWE PARAMETRY")));

@@ -62,6 +62,8 @@ signals:
     void flowCalculatorRequested();
     void pressureCalculatorRequested();
     void arrangementRequested();
+    // "Zestawienie...": the fan schedule window.
+    void scheduleRequested();
 
 private:
     QGroupBox* buildBasicGroup();

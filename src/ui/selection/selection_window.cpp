@@ -64,6 +64,7 @@ SelectionWindow::SelectionWindow(Program& program, QWidget* parent)
     connect(integrated_, &IntegratedTab::closeRequested, this, &QDialog::reject);
     connect(cylindrical_, &CylindricalTab::closeRequested, this, &QDialog::reject);
     connect(fans_->page(), &FanCriteriaPanel::flowCalculatorRequested, this, &SelectionWindow::flowCalculatorRequested);
+    connect(fans_->page(), &FanCriteriaPanel::scheduleRequested, this, &SelectionWindow::scheduleRequested);
     connect(fans_->page(), &FanCriteriaPanel::pressureCalculatorRequested, this,
             &SelectionWindow::pressureCalculatorRequested);
     connect(integrated_, &IntegratedTab::schemeRequested, this, [this] {

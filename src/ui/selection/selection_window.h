@@ -70,6 +70,7 @@ signals:
     void detailsRequested();
     void flowCalculatorRequested();
     void pressureCalculatorRequested();
+    void scheduleRequested();
     // A product was added to the order: the order form is to show it.
     void orderLineAdded();
 

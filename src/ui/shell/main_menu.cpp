@@ -33,6 +33,7 @@ MainMenu::MainMenu(Program& program, QMenuBar* bar) : QObject(bar), program_(pro
     add(tools, "humidAir", "Kalkulator powietrza IX", 107, &MainMenu::humidAirCalculator);
     add(tools, "pressureLoss", "Kalkulator strat cisnienia", 108, &MainMenu::pressureLossCalculator);
     add(tools, "airBalance", "Kalkulator bilansu powietrza", 109, &MainMenu::airBalanceCalculator);
+    add(tools, "schedule", "Zestawienie wentylatorów", 1345, &MainMenu::fanSchedule);
 
     QMenu* options = menu("   Opcje   ", 110);
     add(options, "showOrder", "Pokaż zamówienie", 111, &MainMenu::showOrderTab);

@@ -42,6 +42,7 @@ signals:
     void humidAirCalculator();
     void pressureLossCalculator();
     void airBalanceCalculator();
+    void fanSchedule();
     void showOrderTab();
     void showSettingsTab();
     void showContactTab();

@@ -31,6 +31,8 @@ const ToolButton kButtons[] = {
      "Obliczanie strat ciśnienia w instalacji kanałowej", ToolsTab::Tool::PressureLoss, 60, 66},
     {"air_balance_button", "Kalkulator bilansu", "powietrza",
      "Obliczanie ilości powietrza wentylacyjnego", ToolsTab::Tool::AirBalance, 62, 67},
+    {"schedule_button", "Zestawienie", "wentylatorów", "Dobór wentylatorów dla całego zestawienia punktów pracy z pliku CSV",
+     ToolsTab::Tool::Schedule, 1342, 1344},
 };
 
 } // namespace

@@ -15,7 +15,7 @@ struct Program;
 class ToolsTab final : public QWidget, public Translatable {
     Q_OBJECT
 public:
-    enum class Tool { ControlElements, HumidAirChart, HumidAirCalculator, PressureLoss, AirBalance };
+    enum class Tool { ControlElements, HumidAirChart, HumidAirCalculator, PressureLoss, AirBalance, Schedule };
     Q_ENUM(Tool)
 
     explicit ToolsTab(Program& program, QWidget* parent = nullptr);
