@@ -175,4 +175,25 @@ if command -v pdftotext >/dev/null; then
   expect 2 "datasheet without output" "$cli" datasheet --model KDH-355 --flow 1200 --pressure 150
 fi
 
+# A schedule: each line is the first result of the single search; bad lines keep their row.
+printf 'tag;flow;pressure;typ\r\nW1;1200;150;\r\n"W;2";abc;100;\r\nW3;800,5;100;dachowy\r\n' >"$scratch/schedule.csv"
+if expect 0 "schedule as csv" "$cli" schedule "$scratch/schedule.csv" --format csv; then
+  [ "$(head -n 1 "$scratch/out" | tr -d '\r')" = "line,tag,flow,pressure,kind,quantity,index,model,operating_flow,operating_pressure,efficiency_pct,power_w,sfp,sound,alternatives,message" ] ||
+    fail "schedule header: $(head -n 1 "$scratch/out")"
+  [ "$(wc -l <"$scratch/out")" -eq 4 ] || fail "schedule lines: $(wc -l <"$scratch/out")"
+  first=$(sed -n 2p "$scratch/out" | cut -d, -f7)
+  expect 0 "select for the schedule's first line" "$cli" select --flow 1200 --pressure 150 --format csv &&
+    [ "$(sed -n 2p "$scratch/out" | cut -d, -f1)" = "$first" ] || fail "schedule line 1 is not the first search result"
+  expect 0 "schedule again" "$cli" schedule "$scratch/schedule.csv" --format csv
+  grep -q '^2,W;2,abc,100,roof,1,,,,,,,,,,' "$scratch/out" || fail "schedule bad line: $(sed -n 3p "$scratch/out")"
+  sed -n 4p "$scratch/out" | grep -q '|' || fail "schedule alternatives missing: $(sed -n 4p "$scratch/out")"
+fi
+expect 0 "schedule as xlsx" "$cli" schedule "$scratch/schedule.csv" --format xlsx --output "$scratch/schedule.xlsx" &&
+  { [ "$(head -c 2 "$scratch/schedule.xlsx")" = "PK" ] || fail "schedule xlsx is no workbook"; }
+expect 1 "schedule of a missing file" "$cli" schedule "$scratch/none.csv" && one_line_stderr "schedule of a missing file"
+printf 'name;notes\nx;y\n' >"$scratch/noheader.csv"
+expect 1 "schedule without a header" "$cli" schedule "$scratch/noheader.csv"
+expect 2 "schedule without a file" "$cli" schedule
+expect 2 "schedule xlsx without output" "$cli" schedule "$scratch/schedule.csv" --format xlsx
+
 finish "command-line"
