@@ -1,12 +1,18 @@
 // The fan search over a full catalogue: 2000 fans, half with polynomial characteristics,
 // half with 200-point curve files, which the search reads anew for every candidate.
 #include "core/catalogue/curve_cache.h"
+#include "core/schedule/schedule_file.h"
+#include "core/schedule/schedule_selection.h"
+#include "core/schedule/schedule_table.h"
 #include "core/selection/fan_search.h"
 #include "core/selection/fan_search_catalogue.h"
 #include "core/selection/result_energy.h"
 #include "core/shell/file_io.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <fstream>
 
 #include <chrono>
 #include <cmath>
@@ -182,6 +188,34 @@ void BM_ScheduleOfThousandDutyPoints(benchmark::State& state)
     state.counters["candidates"] = static_cast<double>(found);
 }
 
+// A schedule file of 1000 lines, read, selected with two alternatives each and made into the
+// result table, as `kalvintera-cli schedule` does.
+void BM_ScheduleFileOfThousandLines(benchmark::State& state)
+{
+    const Catalogue& catalogue = SharedCatalogue();
+    std::mt19937 random(1000);
+    std::string csv = "tag;flow;pressure\n";
+    for (int i = 0; i < 1000; ++i) {
+        csv += "F" + std::to_string(i) + ";" + std::to_string(std::uniform_real_distribution<double>(200, 15000)(random)) + ";" +
+               std::to_string(std::uniform_real_distribution<double>(20, 600)(random)) + "\n";
+    }
+    const std::filesystem::path file = catalogue.data.root() / "schedule.csv";
+    std::ofstream(file, std::ios::binary) << csv;
+    const LanguageTable language;
+    std::size_t chosen = 0;
+    for (auto _ : state) {
+        const ScheduleFile schedule = ReadScheduleFile(file);
+        const std::vector<ScheduleRow> rows =
+            *SelectSchedule(catalogue.table, catalogue.data, NumberFormat::point(), schedule, ScheduleOptions{});
+        const auto table = ScheduleTable(rows, catalogue.table, language, {NumberFormat::point()});
+        chosen = static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [](const ScheduleRow& row) {
+            return row.choice() != nullptr;
+        }));
+        benchmark::DoNotOptimize(table.data());
+    }
+    state.counters["lines_with_a_fan"] = static_cast<double>(chosen);
+}
+
 // Loading the 2000-record database the program reads at every activation.
 void BM_LoadDatabase(benchmark::State& state)
 {
@@ -204,6 +238,7 @@ BENCHMARK(BM_FanSearch)->Args({300, 50})->Args({1200, 150})->Args({5000, 300})->
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FanSearchWithEnergyFigures)->Args({1200, 150})->Args({5000, 300})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScheduleOfThousandDutyPoints)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ScheduleFileOfThousandLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadDatabase)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

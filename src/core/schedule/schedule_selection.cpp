@@ -7,6 +7,10 @@
 #include "core/text/fold_text.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
 
 namespace kalvintera {
 namespace {
@@ -62,57 +66,93 @@ FanSearchCriteria ScheduleLineCriteria(const ScheduleLine& line, const ScheduleO
     return criteria;
 }
 
+namespace {
+
+ScheduleRow SelectLine(const ScheduleLine& line, const DeviceTable& table, const DataFolder& data, NumberFormat format,
+                       const ScheduleOptions& options, const FanSearchOptions& search)
+{
+    ScheduleRow row;
+    row.source = line;
+    FanSearchCriteria criteria = ScheduleLineCriteria(line, options, row);
+    // Numbers of a spreadsheet come with either separator, whatever the locale.
+    criteria.max_sound_dba = NormalizeDecimal(criteria.max_sound_dba, format);
+    criteria.max_power_kw = NormalizeDecimal(criteria.max_power_kw, format);
+    if (!line.quantity.empty()) {
+        const std::optional<int> quantity = ParseOrderQuantity(line.quantity);
+        if (quantity) row.quantity = *quantity;
+        else SetMessage(row, kBadOrderQuantityLine, {line.quantity});
+    }
+    try {
+        const std::string flow = NormalizeDecimal(line.flow, format);
+        const std::string pressure = NormalizeDecimal(line.pressure, format);
+        const DutyPointReading reading =
+            ReadDutyPoint(DutyPointTexts{flow, pressure, options.flow_unit, options.pressure_unit}, format);
+        if (reading.message_line != 0) {
+            SetMessage(row, reading.message_line);
+        } else {
+            row.duty = reading.duty;
+        }
+        if (row.message_line == 0) {
+            criteria.duty = *row.duty;
+            const FanSearchOutcome outcome = SearchFans(table, data, criteria, format, search);
+            if (outcome.message_line != 0) SetMessage(row, outcome.message_line);
+            const std::size_t keep =
+                std::min(outcome.results.size(), static_cast<std::size_t>(1 + std::max(0, options.alternatives)));
+            row.candidates.assign(outcome.results.begin(), outcome.results.begin() + static_cast<std::ptrdiff_t>(keep));
+        }
+    } catch (const KalvinteraError& error) {
+        const UserMessage& message = error.userMessage();
+        if (message.line != 0) SetMessage(row, message.line, message.values);
+        else SetMessage(row, kGeneralDataMessageLine);
+    }
+    return row;
+}
+
+// Lines are independent searches: a long schedule shares them out among the cores. Each
+// worker reads the records on its own (that reading keeps state); the curve cache is shared.
+unsigned ScheduleWorkers(std::size_t lines)
+{
+    if (lines < 64) return 1;
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+}
+
+} // namespace
+
 std::optional<std::vector<ScheduleRow>> SelectSchedule(const DeviceTable& table, const DataFolder& data, NumberFormat format,
                                                        const ScheduleFile& schedule, const ScheduleOptions& options,
                                                        const WorkProgress& progress)
 {
-    // The whole schedule reads each record and each curve file once.
-    const FanSearchCatalogue catalogue(table, data, format);
-    FanSearchOptions search;
-    search.curve_use = data.curveCache().beginUse();
-    search.catalogue = &catalogue;
-    search.air_density = options.air_density;
-
-    std::vector<ScheduleRow> rows;
-    rows.reserve(schedule.lines.size());
-    const int total = static_cast<int>(schedule.lines.size());
-    for (const ScheduleLine& line : schedule.lines) {
-        if (progress.cancelled()) return std::nullopt;
-        ScheduleRow& row = rows.emplace_back();
-        row.source = line;
-        FanSearchCriteria criteria = ScheduleLineCriteria(line, options, row);
-        // Numbers of a spreadsheet come with either separator, whatever the locale.
-        criteria.max_sound_dba = NormalizeDecimal(criteria.max_sound_dba, format);
-        criteria.max_power_kw = NormalizeDecimal(criteria.max_power_kw, format);
-        if (!line.quantity.empty()) {
-            const std::optional<int> quantity = ParseOrderQuantity(line.quantity);
-            if (quantity) row.quantity = *quantity;
-            else SetMessage(row, kBadOrderQuantityLine, {line.quantity});
-        }
+    const std::size_t total = schedule.lines.size();
+    std::vector<ScheduleRow> rows(total);
+    const std::uint64_t curve_use = data.curveCache().beginUse();
+    std::atomic<std::size_t> next{0};
+    std::atomic<int> done{0};
+    std::mutex failure_mutex;
+    std::exception_ptr failure;
+    const auto work = [&] {
         try {
-            const std::string flow = NormalizeDecimal(line.flow, format);
-            const std::string pressure = NormalizeDecimal(line.pressure, format);
-            const DutyPointReading reading =
-                ReadDutyPoint(DutyPointTexts{flow, pressure, options.flow_unit, options.pressure_unit}, format);
-            if (reading.message_line != 0) {
-                SetMessage(row, reading.message_line);
-            } else {
-                row.duty = reading.duty;
+            const FanSearchCatalogue catalogue(table, data, format);
+            FanSearchOptions search;
+            search.curve_use = curve_use;
+            search.catalogue = &catalogue;
+            search.air_density = options.air_density;
+            for (std::size_t i = next++; i < total; i = next++) {
+                if (progress.cancelled()) return;
+                rows[i] = SelectLine(schedule.lines[i], table, data, format, options, search);
+                progress.step(++done, static_cast<int>(total));
             }
-            if (row.message_line == 0) {
-                criteria.duty = *row.duty;
-                const FanSearchOutcome outcome = SearchFans(table, data, criteria, format, search);
-                if (outcome.message_line != 0) SetMessage(row, outcome.message_line);
-                const std::size_t keep = std::min(outcome.results.size(), static_cast<std::size_t>(1 + std::max(0, options.alternatives)));
-                row.candidates.assign(outcome.results.begin(), outcome.results.begin() + static_cast<std::ptrdiff_t>(keep));
-            }
-        } catch (const KalvinteraError& error) {
-            const UserMessage& message = error.userMessage();
-            if (message.line != 0) SetMessage(row, message.line, message.values);
-            else SetMessage(row, kGeneralDataMessageLine);
+        } catch (...) {
+            const std::lock_guard lock(failure_mutex);
+            if (!failure) failure = std::current_exception();
+            next = total; // the others stop too
         }
-        progress.step(static_cast<int>(rows.size()), total);
-    }
+    };
+    std::vector<std::thread> helpers;
+    for (unsigned i = 1; i < ScheduleWorkers(total); ++i) helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers) helper.join();
+    if (failure) std::rethrow_exception(failure);
+    if (progress.cancelled()) return std::nullopt;
     return rows;
 }
 

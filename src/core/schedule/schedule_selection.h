@@ -51,9 +51,10 @@ inline constexpr int kScheduleUnknownDirectionLine = 1313;
 FanSearchCriteria ScheduleLineCriteria(const ScheduleLine& line, const ScheduleOptions& options, ScheduleRow& row);
 
 // Selects every line: each as the single search of the selection window would for that duty
-// point and criteria, over one reading of the catalogue and its curve files. A bad line keeps
-// its row with its message; the others are selected all the same. One progress step per line;
-// none when cancelled.
+// point and criteria, over one reading of the catalogue and its curve files; a long schedule
+// is shared among the cores, with the same rows in the same order. A bad line keeps its row
+// with its message; the others are selected all the same. One progress step per line, from
+// whichever thread selected it; none when cancelled.
 std::optional<std::vector<ScheduleRow>> SelectSchedule(const DeviceTable& table, const DataFolder& data, NumberFormat format,
                                                        const ScheduleFile& schedule, const ScheduleOptions& options,
                                                        const WorkProgress& progress = {});

@@ -6,8 +6,9 @@
 namespace kalvintera {
 
 // What long work (a schedule, the data sheets of an order) tells its caller as it goes, and
-// how the caller asks it to stop: `report(done, total)` after each step, from the thread the
-// work runs on; the work stops at the next step once `cancel` is set.
+// how the caller asks it to stop: `report(done, total)` after each step, from a thread the
+// work runs on (long work may use several at once); the work stops at the next step once
+// `cancel` is set.
 struct WorkProgress {
     std::function<void(int done, int total)> report;
     const std::atomic<bool>* cancel = nullptr;
