@@ -326,8 +326,14 @@ Document MakeDatasheet(const DatasheetContext& context, const DatasheetRequest& 
 std::optional<Document> MakeOrderDatasheets(const DatasheetContext& context, const OrderList& order,
                                             const WorkProgress& progress)
 {
+    return MakeOrderDatasheets(context, order.lines(), progress);
+}
+
+std::optional<Document> MakeOrderDatasheets(const DatasheetContext& context, std::span<const OrderLine> lines,
+                                            const WorkProgress& progress)
+{
     std::vector<const OrderLine*> products;
-    for (const OrderLine& line : order.lines()) {
+    for (const OrderLine& line : lines) {
         if (line.DeviceIndex >= 1 && line.DeviceIndex <= kDeviceTableSlots && !context.devices.at(line.DeviceIndex).Model.empty()) {
             products.push_back(&line);
         }

@@ -8,6 +8,7 @@
 #include "core/shell/work_progress.h"
 
 #include <optional>
+#include <span>
 
 namespace kalvintera {
 
@@ -48,6 +49,9 @@ Document MakeDatasheet(const DatasheetContext& context, const DatasheetRequest& 
 // step of `progress` per product; none when cancelled. DataError when the order holds no
 // product.
 std::optional<Document> MakeOrderDatasheets(const DatasheetContext& context, const OrderList& order,
+                                            const WorkProgress& progress = {});
+// The same for lines that need not fit an order (a schedule's chosen fans may be more).
+std::optional<Document> MakeOrderDatasheets(const DatasheetContext& context, std::span<const OrderLine> lines,
                                             const WorkProgress& progress = {});
 
 } // namespace kalvintera

@@ -122,10 +122,12 @@ void DatasheetExport::saveCurrentDevice(const SelectionWindow* selection, Regula
 
 void DatasheetExport::saveOrderSheets(QWidget* parent)
 {
-    saveOrderSheets(parent, program_.order);
+    const std::span<const OrderLine> order = program_.order.lines();
+    saveOrderSheets(parent, std::vector<OrderLine>(order.begin(), order.end()),
+                    QString::fromStdString(program_.orderFileName).section('.', 0, 0) + ".pdf");
 }
 
-void DatasheetExport::saveOrderSheets(QWidget* parent, const OrderList& order)
+void DatasheetExport::saveOrderSheets(QWidget* parent, std::vector<OrderLine> order, const QString& proposed_name)
 {
     if (worker_) return; // one at a time
     const QString title = QString::fromStdString(program_.MessageTitle);
@@ -133,7 +135,7 @@ void DatasheetExport::saveOrderSheets(QWidget* parent, const OrderList& order)
         program_.prompter.showInfo(program_.line(lines::kOrderEmpty), title);
         return;
     }
-    const QString file = chooseFile(QString::fromStdString(program_.orderFileName).section('.', 0, 0) + ".pdf");
+    const QString file = chooseFile(proposed_name);
     if (file.isEmpty()) return;
     order_file_ = file;
     order_bytes_.reset();
@@ -143,14 +145,14 @@ void DatasheetExport::saveOrderSheets(QWidget* parent, const OrderList& order)
     // The worker reads a copy of the order and the program's catalogue, which the modal
     // progress dialog keeps the user from changing meanwhile.
     const DatasheetContext context = WindowDatasheetContext(program_);
-    progress_ = new QProgressDialog(program_.line(lines::kOrderButton), QString(), 0, order.count(), parent);
+    progress_ = new QProgressDialog(program_.line(lines::kOrderButton), QString(), 0, static_cast<int>(order.size()), parent);
     progress_->setWindowModality(Qt::ApplicationModal);
     progress_->setMinimumDuration(0);
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
     connect(progress_, &QProgressDialog::canceled, this, [this] { cancel_ = true; });
 
-    worker_ = QThread::create([this, order = OrderList(order), context] {
+    worker_ = QThread::create([this, order = std::move(order), context] {
         WorkProgress progress;
         progress.cancel = &cancel_;
         progress.report = [this](int done, int total) {
@@ -162,7 +164,8 @@ void DatasheetExport::saveOrderSheets(QWidget* parent, const OrderList& order)
             }, Qt::QueuedConnection);
         };
         try {
-            const std::optional<Document> document = MakeOrderDatasheets(context, order, progress);
+            const std::optional<Document> document =
+                MakeOrderDatasheets(context, std::span<const OrderLine>(order), progress);
             if (document && !cancel_) order_bytes_ = DocumentPdfBytes(*document, program_.data);
         } catch (const KalvinteraError& error) {
             order_error_ = UserErrorText(error, program_.language);

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QProgressDialog;
 class QThread;
@@ -42,7 +43,8 @@ public:
     // The sheets of an order (the current one unless another is given), made off the GUI
     // thread behind a progress dialog with Cancel; the file is written once they are complete.
     void saveOrderSheets(QWidget* parent);
-    void saveOrderSheets(QWidget* parent, const OrderList& order);
+    // The sheets of these lines (a schedule's chosen fans), offered under `proposed_name`.
+    void saveOrderSheets(QWidget* parent, std::vector<OrderLine> lines, const QString& proposed_name);
 
     // The order sheets are being made.
     bool busy() const { return worker_ != nullptr; }

@@ -31,6 +31,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kalvintera {
 namespace {
 
@@ -137,6 +139,8 @@ ScheduleWindow::ScheduleWindow(Program& program, QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    table_->setWordWrap(false); // a long message shows whole in its hint
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         // A double click on the fan column opens its alternatives; anywhere else, its details.
@@ -282,6 +286,10 @@ void ScheduleWindow::finishSelection()
             FormatMessage(program_.language.line(kStatusLine),
                           {std::to_string(model_->rows().size()), std::to_string(with_message)})));
         table_->resizeColumnsToContents();
+        // Headings may be wider than the numbers under them; the message takes what is left.
+        for (int column = 0; column < ScheduleModel::Message; ++column) {
+            table_->setColumnWidth(column, std::min(table_->columnWidth(column), 120));
+        }
     }
     emit selectionFinished();
 }
@@ -358,10 +366,13 @@ void ScheduleWindow::exportXlsx()
 void ScheduleWindow::exportDatasheets()
 {
     if (!anyChosen()) return;
-    // The data sheets of an order of the chosen fans, made as the order form makes them.
-    OrderList order;
-    (void)AddScheduleToOrder(order, model_->rows(), program_.devices, program_.numbers);
-    datasheets_->saveOrderSheets(this, order);
+    // The data sheets of the chosen fans, made as the order form makes them (however many).
+    std::vector<OrderLine> lines;
+    for (const ScheduleRow& row : model_->rows()) {
+        if (row.choice() != nullptr) lines.push_back(ScheduleOrderLine(row, program_.devices, program_.numbers));
+    }
+    const QString base = file_label_->text().isEmpty() ? QStringLiteral("zestawienie") : QFileInfo(file_label_->text()).completeBaseName();
+    datasheets_->saveOrderSheets(this, std::move(lines), base + "_karty.pdf");
 }
 
 void ScheduleWindow::showDetails(int row)

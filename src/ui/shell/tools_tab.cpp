@@ -53,8 +53,14 @@ ToolsTab::ToolsTab(Program&, QWidget* parent) : QWidget(parent)
     texts_.add(964, [chart](const QString& text) { chart->setText(text); });
     texts_.add(965, [calculator](const QString& text) { calculator->setText(text); });
 
-    auto* row = new QHBoxLayout(group);
+    // The four calculators fill the tab's width; the schedule starts a row of its own.
+    auto* rows = new QVBoxLayout(group);
+    auto* calculators = new QHBoxLayout;
+    auto* lists = new QHBoxLayout;
+    rows->addLayout(calculators);
+    rows->addLayout(lists);
     for (const ToolButton& entry : kButtons) {
+        QHBoxLayout* row = entry.tool == ToolsTab::Tool::Schedule ? lists : calculators;
         auto* button = new PictureButton({QString::fromUtf8(entry.line1), QString::fromUtf8(entry.line2)}, group);
         button->setObjectName(QString::fromUtf8(entry.name));
         button->setToolTip(QString::fromUtf8(entry.hint));
@@ -71,6 +77,7 @@ ToolsTab::ToolsTab(Program&, QWidget* parent) : QWidget(parent)
         BindPictureButtonTexts(texts_, button, entry.caption_line, entry.hint_line);
     }
 
+    lists->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addStretch();
