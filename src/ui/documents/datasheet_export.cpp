@@ -178,6 +178,7 @@ void DatasheetExport::saveOrderSheets(QWidget* parent, std::vector<OrderLine> or
 
 void DatasheetExport::finishOrderSheets()
 {
+    if (!worker_) return;
     worker_->deleteLater();
     worker_ = nullptr;
     if (progress_) {

@@ -270,6 +270,8 @@ void ScheduleWindow::stop()
 
 void ScheduleWindow::finishSelection()
 {
+    // Closing the window finishes a run itself; the thread's own signal then finds nothing left.
+    if (!worker_) return;
     worker_->deleteLater();
     worker_ = nullptr;
     setRunning(false);
