@@ -231,11 +231,10 @@ void RandomUser::step()
     }
     for (const std::string& text : prompter_.takeUntranslated()) fault("a core error text shown to the user: " + text);
     if (done_ >= actions_) {
-        if (closeEverything()) {
-            QApplication::quit();
-        } else {
-            scheduleStep();
-        }
+        // The program may refuse to quit (an order with unsaved changes, and the answer to
+        // "close without saving?" was no): the steps go on until it does.
+        if (closeEverything()) QApplication::quit();
+        scheduleStep();
         return;
     }
     // The next step is due before this one acts, so it also runs inside a dialog it opens.
