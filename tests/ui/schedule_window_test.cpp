@@ -11,6 +11,7 @@
 #include "ui/program.h"
 #include "ui/schedule/schedule_model.h"
 #include "ui/schedule/schedule_window.h"
+#include "ui/selection/selection_window.h"
 
 #include <QFile>
 #include <QLabel>
@@ -78,6 +79,7 @@ private slots:
     void exportsWriteCsvAndXlsx();
     void aLongRunCanBeStopped();
     void anUnreadableFileChangesNothing();
+    void detailsOpenAtTheLinesDutyPoint();
 };
 
 void ScheduleWindowTest::everyLineIsTheSingleSearchAndBadLinesSayWhy()
@@ -218,6 +220,25 @@ void ScheduleWindowTest::anUnreadableFileChangesNothing()
     QVERIFY(f.prompter.lastText().contains(QString::fromUtf8("nie rozpoznano nagłówka")));
     window.loadSchedule(f.scratch.filePath("missing.csv"));
     QCOMPARE(window.model()->rows().size(), 8u);
+}
+
+void ScheduleWindowTest::detailsOpenAtTheLinesDutyPoint()
+{
+    Fixture f;
+    SelectionWindow selection(f.program);
+    ScheduleWindow window(f.program);
+    window.setSelectionWindow(&selection);
+    f.run(window, f.write("s.csv", kSchedule));
+    QSignalSpy details(&window, &ScheduleWindow::detailsRequested);
+    window.showDetails(1); // W2: 800,5 m³/h at 100 Pa
+    QCOMPARE(details.count(), 1);
+    QCOMPARE(selection.flowText(), QString("800.5"));
+    QCOMPARE(selection.pressureText(), QString("100"));
+    const ScheduleRow& row = window.model()->row(1);
+    QCOMPARE(f.program.CurrentDevice.Model, f.program.devices.at(row.choice()->index).Model);
+    QVERIFY(f.program.OpenedFromFanSelection && f.program.DutyPointKnown);
+    window.showDetails(3); // a line without a fan opens nothing
+    QCOMPARE(details.count(), 1);
 }
 
 QTEST_MAIN(ScheduleWindowTest)
