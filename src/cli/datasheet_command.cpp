@@ -28,15 +28,16 @@ constexpr OptionRule kOptions[] = {
     {"output", "FILE.pdf", "the PDF to write"},
 };
 
-// The painter needs a GUI application; without a display the offscreen platform serves.
-void EnsureGuiApplication()
+// The painter needs a GUI application; without a display the offscreen platform serves. It
+// lives while the command runs and is gone before the program ends, as Qt wants it.
+std::unique_ptr<QGuiApplication> GuiApplication()
 {
-    if (QGuiApplication::instance()) return;
+    if (QGuiApplication::instance()) return nullptr;
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "kalvintera-cli";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int ChosenLanguage(const Arguments& arguments, const Session& session)
@@ -98,7 +99,7 @@ int Run(const Arguments& arguments, CommandContext& context)
     } else {
         document = *MakeOrderDatasheets(sheet, ReadOrderFile(std::filesystem::path(*order_file)));
     }
-    EnsureGuiApplication();
+    const std::unique_ptr<QGuiApplication> application = GuiApplication();
     WriteDocumentPdf(document, session.data, std::filesystem::path(*output));
     context.out << *output << '\n';
     return 0;
