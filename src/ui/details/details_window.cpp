@@ -195,12 +195,9 @@ void DetailsWindow::fillTables()
 
 std::optional<DutyPoint> DetailsWindow::selectedDutyPoint() const
 {
-    if (!program_.OpenedFromFanSelection || !program_.DutyPointKnown || !dialogs_.selection) return std::nullopt;
     // A duty point the user has since mistyped gives no operating point here; the charts
     // say what is wrong with it when they are opened.
-    const DutyPointReading reading = dialogs_.selection->readDutyPoint();
-    if (reading.message_line != 0) return std::nullopt;
-    return reading.duty;
+    return dialogs_.selection ? dialogs_.selection->searchedDutyPoint() : std::nullopt;
 }
 
 std::vector<DetailsRow> DetailsWindow::energyRows() const

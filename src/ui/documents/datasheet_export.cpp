@@ -108,14 +108,11 @@ void DatasheetExport::saveCurrentDevice(const SelectionWindow* selection, Regula
     DatasheetRequest request{*index, std::nullopt, Regulation::None};
     QString flow;
     QString pressure;
-    if (selection && program_.OpenedFromFanSelection && program_.DutyPointKnown) {
-        const DutyPointReading reading = selection->readDutyPoint();
-        if (reading.message_line == 0) {
-            request.duty = reading.duty;
-            request.regulation = regulation;
-            flow = selection->flowText().trimmed();
-            pressure = selection->pressureText().trimmed();
-        }
+    if (const std::optional<DutyPoint> duty = selection ? selection->searchedDutyPoint() : std::nullopt) {
+        request.duty = duty;
+        request.regulation = regulation;
+        flow = selection->flowText().trimmed();
+        pressure = selection->pressureText().trimmed();
     }
     saveProductSheet(request, flow, pressure);
 }

@@ -330,9 +330,14 @@ QString ScheduleWindow::chooseFileToSave(int filter_line, const QString& suffix)
     request.filter = line(filter_line);
     request.default_suffix = suffix;
     request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString base = file_label_->text().isEmpty() ? QStringLiteral("zestawienie") : QFileInfo(file_label_->text()).completeBaseName();
+    const QString base = scheduleName();
     request.file_name = QDir(request.folder).filePath(base + "_dobor." + suffix);
     return program_.prompter.chooseFileToSave(request);
+}
+
+QString ScheduleWindow::scheduleName() const
+{
+    return file_label_->text().isEmpty() ? QStringLiteral("zestawienie") : QFileInfo(file_label_->text()).completeBaseName();
 }
 
 void ScheduleWindow::exportCsv()
@@ -373,7 +378,7 @@ void ScheduleWindow::exportDatasheets()
     for (const ScheduleRow& row : model_->rows()) {
         if (row.choice() != nullptr) lines.push_back(ScheduleOrderLine(row, program_.devices, program_.numbers));
     }
-    const QString base = file_label_->text().isEmpty() ? QStringLiteral("zestawienie") : QFileInfo(file_label_->text()).completeBaseName();
+    const QString base = scheduleName();
     datasheets_->saveOrderSheets(this, std::move(lines), base + "_karty.pdf");
 }
 

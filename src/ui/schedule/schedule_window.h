@@ -79,6 +79,8 @@ private:
     // The rows with a chosen fan, or a message when there are none.
     bool anyChosen() const;
     QString chooseFileToSave(int filter_line, const QString& suffix) const;
+    // The opened file's name without its folder and suffix, for the names exports are offered under.
+    QString scheduleName() const;
     void showInfo(const QString& text) const;
     QString line(int number) const;
 

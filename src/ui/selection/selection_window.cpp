@@ -176,6 +176,14 @@ DutyPointReading SelectionWindow::readDutyPoint() const
     return ReadDutyPoint(DutyPointTexts{flow, pressure, program_.flowUnit, program_.pressureUnit}, program_.numbers);
 }
 
+std::optional<DutyPoint> SelectionWindow::searchedDutyPoint() const
+{
+    if (!program_.OpenedFromFanSelection || !program_.DutyPointKnown) return std::nullopt;
+    const DutyPointReading reading = readDutyPoint();
+    if (reading.message_line != 0) return std::nullopt;
+    return reading.duty;
+}
+
 void SelectionWindow::addSelectedFanToOrder()
 {
     fans_->addSelectedToOrder();

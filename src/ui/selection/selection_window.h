@@ -2,6 +2,8 @@
 
 #include "core/selection/duty_point.h"
 
+#include <optional>
+
 #include "ui/common/language_texts.h"
 #include "ui/common/program_dialog.h"
 #include "ui/selection/selection_actions.h"
@@ -47,6 +49,9 @@ public:
     QString pressureText() const;
     // The duty point the fan tab's texts hold now, in the window's units.
     DutyPointReading readDutyPoint() const;
+    // The duty point of the fan search the current device was opened from, as the texts read
+    // now; none when it was not opened from one or the texts do not read.
+    std::optional<DutyPoint> searchedDutyPoint() const;
 
     // Empties the result lists of all three tabs (a change of the flow unit makes them stale).
     void emptyResultLists();
