@@ -12,12 +12,15 @@
 #include "ui/order/order_view.h"
 #include "ui/program_windows.h"
 #include "ui/selection/result_columns.h"
+#include "ui/selection/selection_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/new_devices_tab.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/products_tab.h"
 
+#include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
@@ -244,6 +247,32 @@ private slots:
                 if (button->geometry().right() >= tab.width()) faults << which + "past the tab";
                 for (const QString& line : button->text().split('\n')) {
                     if (button->fontMetrics().horizontalAdvance(line) > button->width()) faults << which + line;
+                }
+            }
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+        }
+    }
+
+    void resultHeadingsShowWholeWordsInEveryLanguage()
+    {
+        ShellFixture f;
+        for (const auto& [language, file] : {std::pair{language_id::kPolish, "polish.lng"}, {language_id::kEnglish, "english.lng"},
+                                             {language_id::kGerman, "german.lng"}, {language_id::kRussian, "russian.lng"}}) {
+            f.useLanguage(language, file);
+            SelectionWindow window(f.program);
+            window.applyLanguage(f.program.language);
+            QStringList faults;
+            for (const ResultColumns* columns : window.findChildren<ResultColumns*>()) {
+                for (int column = 0; column < columns->columnCount(); ++column) {
+                    const QLabel* heading = columns->headingLabel(column);
+                    // The heading wraps between words only, so each word must fit on its own.
+                    const QFontMetrics metrics(heading->font());
+                    for (const QString& word : heading->text().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) {
+                        if (metrics.horizontalAdvance(word) > heading->width())
+                            faults << QStringLiteral("%1: %2 is %3 px in %4").arg(QString::fromLatin1(file), word)
+                                          .arg(metrics.horizontalAdvance(word)).arg(heading->width());
+                    }
+                    if (heading->toolTip() != heading->text()) faults << QString::fromLatin1(file) + ": no tip on " + heading->text();
                 }
             }
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));

@@ -8,13 +8,38 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace kalvintera {
 namespace {
 
 constexpr int kDefaultColumnWidth = 90;
 constexpr int kRowPadding = 6;
+// A heading shrinks no further than this share of its usual size; past it a word is cut.
+constexpr double kSmallestHeadingScale = 0.7;
+
+// The headings wrap between words, not inside one: a long word (German has many) would be
+// cut at the column's edge, so the heading's font shrinks until its longest word fits.
+void FitHeadingFont(QLabel* label, const QFont& usual)
+{
+    const int room = label->width() - 2 * label->margin() - 4;
+    const QStringList words = label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const auto widest = [&words](const QFont& font) {
+        const QFontMetrics metrics(font);
+        int width = 0;
+        for (const QString& word : words) width = std::max(width, metrics.horizontalAdvance(word));
+        return width;
+    };
+    // Hinted glyphs do not shrink in proportion to the size, so step down until it fits.
+    QFont font = usual;
+    const qreal smallest = usual.pointSizeF() * kSmallestHeadingScale;
+    while (room > 0 && widest(font) > room && font.pointSizeF() > smallest)
+        font.setPointSizeF(std::max(smallest, font.pointSizeF() - 0.25));
+    label->setFont(font);
+}
 
 } // namespace
 
@@ -43,6 +68,7 @@ ResultColumns::ResultColumns(int column_count, int visible_rows, Scrolling scrol
         font.setPointSizeF(font.pointSizeF() * 0.85);
         heading->setFont(font);
         headings_[static_cast<std::size_t>(column)].label = heading;
+        headings_[static_cast<std::size_t>(column)].usual_font = font;
 
         auto* list = new QListWidget;
         list->setObjectName(QStringLiteral("resultColumn%1").arg(column));
@@ -122,6 +148,8 @@ void ResultColumns::refreshHeading(int column)
     if (heading.mark == SortMark::Rising) upper += QStringLiteral(" ▲");
     if (heading.mark == SortMark::Falling) upper += QStringLiteral(" ▼");
     heading.label->setText(heading.unit.isEmpty() ? upper : upper + QLatin1Char('\n') + heading.unit);
+    heading.label->setToolTip(heading.label->text());
+    FitHeadingFont(heading.label, heading.usual_font);
 }
 
 void ResultColumns::setHeadingsClickable(bool clickable)
@@ -148,6 +176,7 @@ void ResultColumns::setColumnWidth(int column, int width)
 {
     list(column)->setFixedWidth(width);
     headings_.at(static_cast<std::size_t>(column)).label->setFixedWidth(width);
+    refreshHeading(column);
 }
 
 void ResultColumns::setRows(const std::vector<QStringList>& rows)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 #include <QWidget>
 
@@ -54,6 +55,7 @@ public:
     void setScrollRange(int minimum, int maximum);
 
     QListWidget* list(int column) const { return lists_.at(static_cast<std::size_t>(column)); }
+    QLabel* headingLabel(int column) const { return headings_.at(static_cast<std::size_t>(column)).label; }
     QAction* detailsAction() const { return details_; }
     QAction* addAction() const { return add_; }
     // Adds an item to the end of the pop-up menu.
@@ -77,6 +79,7 @@ private:
 
     struct Heading {
         QLabel* label = nullptr;
+        QFont usual_font;
         QString upper;
         QString unit;
         SortMark mark = SortMark::None;
