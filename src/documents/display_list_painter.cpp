@@ -44,12 +44,12 @@ QRectF ToQRect(int left, int top, int right, int bottom)
 
 } // namespace
 
-void PaintDisplayList(QPainter& painter, const DisplayList& list, ChartTextSize text_size)
+void PaintDisplayList(QPainter& painter, const DisplayList& list, ChartTextSize text_size, double text_scale)
 {
     painter.fillRect(QRect(0, 0, list.width, list.height), ToQColor(list.background));
     for (const DisplayItem& item : list.items) {
         std::visit(
-            [&painter, text_size](const auto& it) {
+            [&painter, text_size, text_scale](const auto& it) {
                 using Item = std::decay_t<decltype(it)>;
                 if constexpr (std::is_same_v<Item, LineItem>) {
                     painter.setPen(ToQPen(it.pen));
@@ -70,7 +70,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list, ChartTextSize 
                 } else if constexpr (std::is_same_v<Item, TextItem>) {
                     QFont font = painter.font();
                     if (text_size == ChartTextSize::ScreenPixels) {
-                        font.setPixelSize(std::max(1, static_cast<int>(std::lround(it.point_size * 96.0 / 72.0))));
+                        font.setPixelSize(std::max(1, static_cast<int>(std::lround(it.point_size * 96.0 / 72.0 * text_scale))));
                     } else {
                         font.setPointSize(it.point_size);
                     }

@@ -13,8 +13,10 @@ namespace kalvintera {
 // a 96 dpi screen shows them (a chart scaled onto a page, which scales its texts with it).
 enum class ChartTextSize { DevicePoints, ScreenPixels };
 
-// Paints a chart computed in the core; the window itself computes nothing.
-void PaintDisplayList(QPainter& painter, const DisplayList& list, ChartTextSize text_size = ChartTextSize::DevicePoints);
+// Paints a chart computed in the core; the window itself computes nothing. With screen
+// pixels, `text_scale` enlarges (above 1) or shrinks the texts alone.
+void PaintDisplayList(QPainter& painter, const DisplayList& list, ChartTextSize text_size = ChartTextSize::DevicePoints,
+                      double text_scale = 1.0);
 
 // The chart as an image of its own size.
 QImage RenderDisplayList(const DisplayList& list);

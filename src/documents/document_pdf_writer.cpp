@@ -25,7 +25,10 @@ namespace kalvintera {
 namespace {
 
 constexpr int kResolutionDpi = 300;
-constexpr double kPixelsPerMm = kResolutionDpi / 25.4;
+constexpr double kMmPerInch = 25.4;
+constexpr double kPixelsPerMm = kResolutionDpi / kMmPerInch;
+// The charts are drawn for a screen of this resolution.
+constexpr double kScreenDpi = 96.0;
 // A font every Debian desktop has, with Polish and Cyrillic letters.
 const char* const kFontFamily = "DejaVu Sans";
 
@@ -138,7 +141,12 @@ void PaintChart(QPainter& painter, const ChartBlock& block)
     painter.setClipRect(rect);
     painter.translate(rect.topLeft());
     painter.scale(rect.width() / block.chart.width, rect.height() / block.chart.height);
-    PaintDisplayList(painter, block.chart, ChartTextSize::ScreenPixels);
+    // Scaled with its chart, a full-width chart's labels would outgrow the page's own text and
+    // cross its axes. Enlarged charts take the square root of their scale for their texts; a
+    // reduced one keeps its texts in proportion, as that is all the room its axes leave them.
+    const double chart_scale = block.rect.width_mm / kMmPerInch * kScreenDpi / block.chart.width;
+    const double text_scale = chart_scale > 1.0 ? 1.0 / std::sqrt(chart_scale) : 1.0;
+    PaintDisplayList(painter, block.chart, ChartTextSize::ScreenPixels, text_scale);
     painter.restore();
 }
 
