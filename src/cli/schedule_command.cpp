@@ -21,8 +21,8 @@ constexpr OptionRule kOptions[] = {
     {"alternatives", "N", "alternatives kept after the chosen fan of each line (default 2)"},
     {"kind", "roof|radial|duct", "fan kind of a line that names none (default roof)"},
     {"no-standard", "", "do not require the standard execution"},
-    {"flow-unit", "m3/h|m3/s", "unit of the file's flows (default m3/h)"},
-    {"pressure-unit", "Pa|daPa", "unit of the file's pressures (default Pa)"},
+    {"flow-unit", "m3/h|m3/s", "unit of the file's flows (default: the heading's unit, else m3/h)"},
+    {"pressure-unit", "Pa|daPa", "unit of the file's pressures (default: the heading's unit, else Pa)"},
     {"format", "table|csv|xlsx", "table for people, csv for programs, or an xlsx workbook (needs --output)"},
     {"output", "FILE", "write the result to FILE instead of the standard output"},
 };
@@ -56,6 +56,10 @@ int Run(const Arguments& arguments, CommandContext& context)
 
     Session session = OpenSession(arguments);
     const ScheduleFile schedule = ReadScheduleFile(std::filesystem::path(positional.front()));
+    // Units the headings name stand for the options left out; given ones must agree with them.
+    if (!arguments.has("flow-unit") && schedule.flow_unit) options.flow_unit = *schedule.flow_unit;
+    if (!arguments.has("pressure-unit") && schedule.pressure_unit) options.pressure_unit = *schedule.pressure_unit;
+    CheckScheduleUnits(schedule, options.flow_unit, options.pressure_unit);
     const std::vector<ScheduleRow> rows =
         *SelectSchedule(session.devices, session.data, session.numbers, schedule, options);
     const auto table =

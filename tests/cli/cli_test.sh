@@ -193,6 +193,13 @@ expect 0 "schedule as xlsx" "$cli" schedule "$scratch/schedule.csv" --format xls
 expect 1 "schedule of a missing file" "$cli" schedule "$scratch/none.csv" && one_line_stderr "schedule of a missing file"
 printf 'name;notes\nx;y\n' >"$scratch/noheader.csv"
 expect 1 "schedule without a header" "$cli" schedule "$scratch/noheader.csv"
+# A heading's unit stands for the option left out; an option that says otherwise is refused.
+printf 'tag;flow [m3/s];pressure [daPa]\nW1;0.3333333333;15\n' >"$scratch/units.csv"
+if expect 0 "schedule in the headings' units" "$cli" schedule "$scratch/units.csv" --format csv; then
+  [ "$(sed -n 2p "$scratch/out" | cut -d, -f7)" = "$first" ] || fail "schedule in m3/s and daPa: $(sed -n 2p "$scratch/out")"
+fi
+expect 1 "schedule heading against --flow-unit" "$cli" schedule "$scratch/units.csv" --flow-unit m3/h &&
+  one_line_stderr "schedule heading against --flow-unit"
 expect 2 "schedule without a file" "$cli" schedule
 expect 2 "schedule xlsx without output" "$cli" schedule "$scratch/schedule.csv" --format xlsx
 

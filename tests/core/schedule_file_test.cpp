@@ -152,6 +152,61 @@ TEST(ScheduleFileHeader, UnknownColumnsAreSkippedAndTheFirstOfARepeatedNameWins)
     EXPECT_EQ(file.lines[0].tag, "");
 }
 
+TEST(ScheduleFileHeader, HeadingsMayNameTheirUnitAndTheSelectionWindowsCaptions)
+{
+    const ScheduleFile polish = ParseScheduleFile(
+        "Oznaczenie;Wydajność powietrza [m3/h];Spręż statyczny [Pa];Poziom dźwięku [dB(A)];Moc maksymalna (kW)\n"
+        "W1;1200;250;45;0,5\n");
+    ASSERT_EQ(polish.lines.size(), 1u);
+    EXPECT_EQ(polish.lines[0].flow, "1200");
+    EXPECT_EQ(polish.lines[0].pressure, "250");
+    EXPECT_EQ(polish.lines[0].max_sound, "45"); // the units of other columns are only read past
+    EXPECT_EQ(polish.lines[0].max_power, "0,5");
+    EXPECT_EQ(polish.flow_unit, FlowUnit::CubicMetresPerHour);
+    EXPECT_EQ(polish.pressure_unit, PressureUnit::Pascal);
+    EXPECT_EQ(polish.flow_heading, "Wydajność powietrza [m3/h]");
+
+    const ScheduleFile english = ParseScheduleFile("Air flow (m³/s),Static pressure ( daPa )\n0.3,25\n");
+    EXPECT_EQ(english.flow_unit, FlowUnit::CubicMetresPerSecond);
+    EXPECT_EQ(english.pressure_unit, PressureUnit::Decapascal);
+    EXPECT_EQ(english.lines.at(0).flow, "0.3");
+
+    const ScheduleFile bare = ParseScheduleFile("flow;pressure\n1;2\n");
+    EXPECT_FALSE(bare.flow_unit);
+    EXPECT_FALSE(bare.pressure_unit);
+}
+
+TEST(ScheduleFileHeader, AFlowOrPressureUnitTheProgramDoesNotReadIsRefusedByItsHeading)
+{
+    for (const auto& [bytes, heading] : {std::pair{"Tag;Flow [l/s];Pressure\n", "Flow [l/s]"},
+                                          {"flow;pressure [inH2O]\n", "pressure [inH2O]"}}) {
+        const DataError error = ParseFailure<DataError>(bytes);
+        EXPECT_EQ(error.userMessage().line, 1346) << bytes;
+        EXPECT_EQ(error.userMessage().values, std::vector<std::string>{heading});
+    }
+}
+
+TEST(ScheduleFileUnits, AHeadingsUnitMustBeTheOneTheNumbersAreReadIn)
+{
+    const ScheduleFile file = ParseScheduleFile("flow [m3/s];pressure [daPa]\n0.3;25\n");
+    EXPECT_NO_THROW(CheckScheduleUnits(file, FlowUnit::CubicMetresPerSecond, PressureUnit::Decapascal));
+    EXPECT_NO_THROW(CheckScheduleUnits(ParseScheduleFile("flow;pressure\n1;2\n"), FlowUnit::CubicMetresPerHour,
+                                       PressureUnit::Pascal));
+    try {
+        CheckScheduleUnits(file, FlowUnit::CubicMetresPerHour, PressureUnit::Decapascal);
+        ADD_FAILURE() << "a flow in m3/s read as m3/h";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().line, 1347);
+        EXPECT_EQ(error.userMessage().values, (std::vector<std::string>{"flow [m3/s]", "m3/h"}));
+    }
+    try {
+        CheckScheduleUnits(file, FlowUnit::CubicMetresPerSecond, PressureUnit::Pascal);
+        ADD_FAILURE() << "a pressure in daPa read as Pa";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.userMessage().values, (std::vector<std::string>{"pressure [daPa]", "Pa"}));
+    }
+}
+
 TEST(ScheduleFileHeader, WithoutFlowAndPressureColumnsTheFileIsRefused)
 {
     for (const std::string_view bytes : {std::string_view(""), std::string_view("\xEF\xBB\xBF"),

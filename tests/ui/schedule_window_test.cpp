@@ -217,9 +217,14 @@ void ScheduleWindowTest::anUnreadableFileChangesNothing()
     window.loadSchedule(f.write("bad.csv", "nazwa;opis\nx;y\n"));
     QVERIFY(!window.running());
     QCOMPARE(window.model()->rows().size(), 8u);
-    QVERIFY(f.prompter.lastText().contains(QString::fromUtf8("nie rozpoznano nagłówka")));
+    QVERIFY(f.prompter.lastText().contains(QString::fromUtf8("Brak nagłówka")));
     window.loadSchedule(f.scratch.filePath("missing.csv"));
     QCOMPARE(window.model()->rows().size(), 8u);
+    // Flows in m³/s read as the window's m³/h would select fans for a 3600th of the air.
+    window.loadSchedule(f.write("units.csv", "flow [m3/s];pressure [Pa]\n0,33;150\n"));
+    QCOMPARE(window.model()->rows().size(), 8u);
+    QCOMPARE(f.prompter.lastText(), QString::fromUtf8("Kolumna „flow [m3/s]” ma inną jednostkę niż ustawiona w programie (m3/h): "
+                                                      "zmień jedną z nich."));
 }
 
 void ScheduleWindowTest::detailsOpenAtTheLinesDutyPoint()

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace kalvintera {
@@ -15,23 +16,26 @@ namespace {
 // Language lines of the reader's own messages.
 constexpr int kNoHeaderLine = 1310;
 constexpr int kTooManyLinesLine = 1311; // %1: the number of rows found
+constexpr int kUnknownUnitLine = 1346;  // %1: the heading
+constexpr int kOtherUnitLine = 1347;    // %1: the heading, %2: the unit the program reads
 
 struct ColumnName {
     std::string ScheduleLine::*field;
-    std::string_view english;
-    std::string_view polish; // folded: no accents, '_' for blanks
+    // Folded names: no accents, '_' for blanks; English first, then Polish, each with the
+    // caption the selection window gives the same quantity.
+    std::array<std::string_view, 4> names;
 };
 
 constexpr std::array<ColumnName, 9> kColumns{{
-    {&ScheduleLine::tag, "tag", "oznaczenie"},
-    {&ScheduleLine::flow, "flow", "wydajnosc"},
-    {&ScheduleLine::pressure, "pressure", "sprez"},
-    {&ScheduleLine::kind, "kind", "typ"},
-    {&ScheduleLine::voltage, "voltage", "napiecie"},
-    {&ScheduleLine::max_sound, "max_sound", "poziom_dzwieku"},
-    {&ScheduleLine::max_power, "max_power", "moc_maksymalna"},
-    {&ScheduleLine::direction, "direction", "kierunek_wyrzutu"},
-    {&ScheduleLine::quantity, "quantity", "ilosc"},
+    {&ScheduleLine::tag, {"tag", "oznaczenie"}},
+    {&ScheduleLine::flow, {"flow", "air_flow", "wydajnosc", "wydajnosc_powietrza"}},
+    {&ScheduleLine::pressure, {"pressure", "static_pressure", "sprez", "sprez_statyczny"}},
+    {&ScheduleLine::kind, {"kind", "typ"}},
+    {&ScheduleLine::voltage, {"voltage", "napiecie"}},
+    {&ScheduleLine::max_sound, {"max_sound", "poziom_dzwieku"}},
+    {&ScheduleLine::max_power, {"max_power", "moc_maksymalna"}},
+    {&ScheduleLine::direction, {"direction", "kierunek_wyrzutu"}},
+    {&ScheduleLine::quantity, {"quantity", "ilosc"}},
 }};
 constexpr std::size_t kFlowColumn = 1;
 constexpr std::size_t kPressureColumn = 2;
@@ -140,21 +144,82 @@ struct ColumnField {
     std::size_t field;
 };
 
-// The recognised columns in file order. Throws when flow or pressure is missing.
-std::vector<ColumnField> ReadHeader(CellReader& reader)
+// A heading as spreadsheets write it: a name, then maybe its unit in brackets
+// ("Wydajność [m3/h]", "Flow (m3/s)"); both folded, the unit without blanks.
+struct Heading {
+    std::string name;
+    std::string unit;
+};
+
+Heading SplitHeading(std::string_view text)
+{
+    const std::size_t open = text.find_first_of("[(");
+    if (open == std::string_view::npos) return {FoldForMatching(text), {}};
+    std::string_view unit = Trimmed(text.substr(open + 1));
+    if (!unit.empty() && unit.back() == (text[open] == '[' ? ']' : ')')) unit.remove_suffix(1);
+    std::string folded_unit = FoldForMatching(unit);
+    std::erase(folded_unit, '_');
+    return {FoldForMatching(text.substr(0, open)), folded_unit};
+}
+
+bool NamesField(const Heading& heading, std::size_t field)
+{
+    const auto& names = kColumns[field].names;
+    return std::find(names.begin(), names.end(), heading.name) != names.end() && !heading.name.empty();
+}
+
+std::optional<FlowUnit> FlowUnitFromHeading(const std::string& unit)
+{
+    if (unit == "m3/h" || unit == "m³/h" || unit == "m^3/h") return FlowUnit::CubicMetresPerHour;
+    if (unit == "m3/s" || unit == "m³/s" || unit == "m^3/s") return FlowUnit::CubicMetresPerSecond;
+    return std::nullopt;
+}
+
+std::optional<PressureUnit> PressureUnitFromHeading(const std::string& unit)
+{
+    if (unit == "pa") return PressureUnit::Pascal;
+    if (unit == "dapa") return PressureUnit::Decapascal;
+    return std::nullopt;
+}
+
+// A unit written in a flow or pressure heading must be one the program reads: a flow in l/s
+// read as m³/h would select fans for the wrong air.
+template <typename Unit>
+std::optional<Unit> HeadingUnit(std::string_view written, const Heading& heading,
+                                std::optional<Unit> (*from_heading)(const std::string&))
+{
+    if (heading.unit.empty()) return std::nullopt;
+    const std::optional<Unit> unit = from_heading(heading.unit);
+    if (!unit) {
+        throw DataError("The schedule heading \"" + std::string(written) + "\" names a unit the program does not read",
+                        {kUnknownUnitLine, {std::string(written)}});
+    }
+    return unit;
+}
+
+// The recognised columns in file order, and the units the flow and pressure headings name.
+// Throws when flow or pressure is missing.
+std::vector<ColumnField> ReadHeader(CellReader& reader, ScheduleFile& schedule)
 {
     std::vector<ColumnField> columns;
     std::array<bool, kColumns.size()> found{};
     std::string cell;
     bool ends_row = false;
     for (std::size_t column = 0; !ends_row && reader.next(cell, ends_row); ++column) {
-        const std::string_view heading = Trimmed(cell);
-        if (heading.empty() || heading.size() > kLongestHeading) continue;
-        const std::string folded = FoldForMatching(heading);
+        const std::string_view written = Trimmed(cell);
+        if (written.empty() || written.size() > kLongestHeading) continue;
+        const Heading heading = SplitHeading(written);
         for (std::size_t field = 0; field < kColumns.size(); ++field) {
-            if (found[field] || (folded != kColumns[field].english && folded != kColumns[field].polish)) continue;
+            if (found[field] || !NamesField(heading, field)) continue;
             found[field] = true;
             columns.push_back({column, field});
+            if (field == kFlowColumn) {
+                schedule.flow_heading = std::string(written);
+                schedule.flow_unit = HeadingUnit<FlowUnit>(written, heading, FlowUnitFromHeading);
+            } else if (field == kPressureColumn) {
+                schedule.pressure_heading = std::string(written);
+                schedule.pressure_unit = HeadingUnit<PressureUnit>(written, heading, PressureUnitFromHeading);
+            }
             break;
         }
     }
@@ -172,7 +237,7 @@ ScheduleFile ParseScheduleFile(std::string_view bytes)
     ScheduleFile schedule;
     schedule.separator = DetectSeparator(text);
     CellReader reader(text, schedule.separator);
-    const std::vector<ColumnField> columns = ReadHeader(reader);
+    const std::vector<ColumnField> columns = ReadHeader(reader, schedule);
 
     std::size_t rows_found = 0;
     std::string cell;
@@ -209,6 +274,18 @@ ScheduleFile ParseScheduleFile(std::string_view bytes)
 ScheduleFile ReadScheduleFile(const std::filesystem::path& file)
 {
     return ParseScheduleFile(ReadWholeFile(file));
+}
+
+void CheckScheduleUnits(const ScheduleFile& schedule, FlowUnit flow_unit, PressureUnit pressure_unit)
+{
+    const auto refuse = [](const std::string& heading, const char* unit) {
+        throw DataError("The schedule heading \"" + heading + "\" names another unit than " + unit,
+                        {kOtherUnitLine, {heading, unit}});
+    };
+    if (schedule.flow_unit && *schedule.flow_unit != flow_unit) refuse(schedule.flow_heading, FlowUnitCaption(flow_unit));
+    if (schedule.pressure_unit && *schedule.pressure_unit != pressure_unit) {
+        refuse(schedule.pressure_heading, PressureUnitCaption(pressure_unit));
+    }
 }
 
 } // namespace kalvintera

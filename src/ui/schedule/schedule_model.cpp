@@ -96,6 +96,9 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     QString heading = program_.line(kFirstHeadingLine + section);
     if (section == OperatingFlow) heading += QStringLiteral(" [") + FlowUnitCaption(program_.flowUnit) + ']';
     if (section == OperatingPressure) heading += QStringLiteral(" [") + PressureUnitCaption(program_.pressureUnit) + ']';
+    // The unit under its name, as the selection window's columns show it: a heading on one
+    // line would be wider than the numbers under it and be cut.
+    heading.replace(QStringLiteral(" ["), QStringLiteral("\n["));
     return heading;
 }
 

@@ -224,7 +224,9 @@ void ScheduleWindow::loadSchedule(const QString& file)
 {
     if (running()) return;
     try {
-        schedule_ = ReadScheduleFile(std::filesystem::path(file.toStdString()));
+        ScheduleFile schedule = ReadScheduleFile(std::filesystem::path(file.toStdString()));
+        CheckScheduleUnits(schedule, program_.flowUnit, program_.pressureUnit);
+        schedule_ = std::move(schedule);
     } catch (const KalvinteraError& error) {
         // A schedule that cannot be read changes nothing: the last one stays with its results.
         showInfo(UserErrorText(error, program_.language));
