@@ -213,6 +213,9 @@ void ScheduleWindowTest::anUnreadableFileChangesNothing()
 {
     Fixture f;
     ScheduleWindow window(f.program);
+    window.select(); // nothing opened yet: the button asks for a file, and a cancel changes nothing
+    QCOMPARE(f.prompter.file_requests.size(), 1u);
+    QVERIFY(!window.running());
     f.run(window, f.write("s.csv", kSchedule));
     window.loadSchedule(f.write("bad.csv", "nazwa;opis\nx;y\n"));
     QVERIFY(!window.running());
@@ -225,6 +228,18 @@ void ScheduleWindowTest::anUnreadableFileChangesNothing()
     QCOMPARE(window.model()->rows().size(), 8u);
     QCOMPARE(f.prompter.lastText(), QString::fromUtf8("Kolumna „flow [m3/s]” ma inną jednostkę niż ustawiona w programie (m3/h): "
                                                       "zmień jedną z nich."));
+
+    // The file's m³/h stays right only while the settings read m³/h: changed there, the next
+    // selection refuses instead of reading the flows anew.
+    f.run(window, f.write("hourly.csv", "flow [m3/h];pressure\n1200;150\n"));
+    QCOMPARE(window.model()->rows().size(), 1u);
+    f.program.flowUnit = FlowUnit::CubicMetresPerSecond;
+    const std::size_t messages = f.prompter.messages.size();
+    window.select();
+    QVERIFY(!window.running());
+    QCOMPARE(f.prompter.messages.size(), messages + 1);
+    QVERIFY(f.prompter.lastText().contains(QStringLiteral("(m3/s)")));
+    QCOMPARE(window.model()->rows().size(), 1u);
 }
 
 void ScheduleWindowTest::detailsOpenAtTheLinesDutyPoint()

@@ -238,7 +238,15 @@ void ScheduleWindow::loadSchedule(const QString& file)
 
 void ScheduleWindow::select()
 {
-    if (running() || !schedule_) return;
+    if (running()) return;
+    if (!schedule_) return openSchedule(); // nothing to select yet: the user wants a file
+    try {
+        // The units may have changed in the settings since the file was opened.
+        CheckScheduleUnits(*schedule_, program_.flowUnit, program_.pressureUnit);
+    } catch (const KalvinteraError& error) {
+        showInfo(UserErrorText(error, program_.language));
+        return;
+    }
     cancel_ = false;
     selected_.reset();
     error_.clear();
