@@ -89,6 +89,12 @@ void Wheel(QWidget* target, int notches)
     QCoreApplication::sendEvent(target, &event);
 }
 
+// Every language with its file, for checks that must hold in each.
+constexpr std::pair<int, const char*> kLanguageFiles[] = {{language_id::kPolish, "polish.lng"},
+                                                          {language_id::kEnglish, "english.lng"},
+                                                          {language_id::kGerman, "german.lng"},
+                                                          {language_id::kRussian, "russian.lng"}};
+
 struct ShellFixture : TestProgram {
     ShellFixture()
     {
@@ -229,8 +235,7 @@ private slots:
     void newProductButtonsShowPicturesAndWholeCaptions()
     {
         ShellFixture f;
-        for (const auto& [language, file] : {std::pair{language_id::kPolish, "polish.lng"}, {language_id::kEnglish, "english.lng"},
-                                             {language_id::kGerman, "german.lng"}, {language_id::kRussian, "russian.lng"}}) {
+        for (const auto& [language, file] : kLanguageFiles) {
             f.useLanguage(language, file);
             NewDevicesTab tab(f.program);
             tab.applyLanguage(f.program.language);
@@ -256,8 +261,7 @@ private slots:
     void resultHeadingsShowWholeWordsInEveryLanguage()
     {
         ShellFixture f;
-        for (const auto& [language, file] : {std::pair{language_id::kPolish, "polish.lng"}, {language_id::kEnglish, "english.lng"},
-                                             {language_id::kGerman, "german.lng"}, {language_id::kRussian, "russian.lng"}}) {
+        for (const auto& [language, file] : kLanguageFiles) {
             f.useLanguage(language, file);
             SelectionWindow window(f.program);
             window.applyLanguage(f.program.language);

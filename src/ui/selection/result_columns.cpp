@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -26,7 +25,7 @@ constexpr double kSmallestHeadingScale = 0.7;
 void FitHeadingFont(QLabel* label, const QFont& usual)
 {
     const int room = label->width() - 2 * label->margin() - 4;
-    const QStringList words = label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList words = label->text().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const auto widest = [&words](const QFont& font) {
         const QFontMetrics metrics(font);
         int width = 0;
